@@ -1,0 +1,86 @@
+#include "shell/main_loop.h"
+
+#include "actors/actor_slots.h"
+#include "render/camera.h"
+#include "render/render.h"
+#include "shell/platform.h"
+#include "shell/player_action.h"
+#include "shell/world.h"
+
+namespace {
+
+constexpr int32_t StartX = 16320;       // the player's start, inside room (25, 25)
+constexpr int32_t StartY = 16320;
+constexpr int32_t StartCamera = 16000;  // top-left corner of room (25, 25)
+
+// The action of a mapped key, or -1. Escape is handled by the caller.
+int32_t actionOfKey(int32_t key) {
+    switch (key) {
+    case KeySpace: return ActionJump;
+    case KeyX: return ActionX;
+    case KeyZ: return ActionZ;
+    case KeyUp: return ActionUp;
+    case KeyDown: return ActionDown;
+    case KeyRight: return ActionRight;
+    case KeyLeft: return ActionLeft;
+    case KeyLeftShift: return ActionShift;
+    case KeyLeftControl: return ActionFire;
+    default: return -1;
+    }
+}
+
+// Feeds pending events to the player; false once a quit request is among them.
+bool drainEvents() {
+    bool running = true;
+    InputEvent event;
+    for (int handled = 0; handled < MaxEventsPerPass && platformPollEvent(&event); handled++) {
+        if (event.type == EventQuit) {
+            running = false;
+        } else if (event.type == EventKeyDown || event.type == EventKeyUp) {
+            bool pressed = event.type == EventKeyDown;
+            if (event.key == KeyEscape) {
+                if (pressed) running = false;
+                continue;
+            }
+            int32_t action = actionOfKey(event.key);
+            if (action >= 0) world->player.handleAction(action, pressed ? 1 : 0);
+        }
+    }
+    return running;
+}
+
+}  // namespace
+
+void startPlay() {
+    world->player.init(StartX, StartY, 0);
+    world->cameraX = StartCamera;
+    world->cameraY = StartCamera;
+    actorCursor = 0;
+}
+
+bool runPass() {
+    updateCamera();
+    platformDelay(PassDelayMs);
+    bool running = drainEvents();
+
+    const Body& body = world->player.body;
+    int32_t oldRoomX = roomOf(body.x);
+    int32_t oldRoomY = roomOf(body.y);
+    world->player.update();
+    int32_t newRoomX = roomOf(body.x);
+    int32_t newRoomY = roomOf(body.y);
+
+    if (newRoomX != oldRoomX || newRoomY != oldRoomY) spawnRoomEnemies(newRoomX, newRoomY);
+    updateActors(newRoomX, newRoomY);
+    for (Projectile& projectile : world->projectiles) {
+        if (projectile.type != ProjectileFree) updateProjectile(&projectile);
+    }
+    renderFrame();
+    return running;
+}
+
+void runMainLoop() {
+    startPlay();
+    while (runPass()) {
+    }
+}

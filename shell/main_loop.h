@@ -1,0 +1,12 @@
+// The main loop: one pass per 50 ms delay plus its work.
+#pragma once
+
+constexpr int PassDelayMs = 50;
+constexpr int MaxEventsPerPass = 1024;  // the rest of a flood waits for the next pass
+
+// Places the player and the camera before the first pass.
+void startPlay();
+// One pass in the game's order. False once a quit request has arrived.
+bool runPass();
+// Passes until the player quits.
+void runMainLoop();

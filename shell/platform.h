@@ -1,0 +1,41 @@
+// The narrow interface to the machine. The game links the SDL implementation;
+// tests and tools link the null twin, which needs no window.
+#pragma once
+#include <cstdint>
+
+// Key symbols, with SDL 1.2's values.
+enum KeySymbol : int32_t {
+    KeyEscape = 27,
+    KeySpace = 32,
+    KeyX = 120,
+    KeyZ = 122,
+    KeyUp = 273,
+    KeyDown = 274,
+    KeyRight = 275,
+    KeyLeft = 276,
+    KeyRightShift = 303,
+    KeyLeftShift = 304,
+    KeyRightControl = 305,
+    KeyLeftControl = 306,
+};
+constexpr int KeyStateSize = 512;  // entries of the keyboard state, by key symbol
+
+// Event types, with SDL 1.2's values.
+enum InputEventType : int32_t {
+    EventOther = 0,
+    EventKeyDown = 2,
+    EventKeyUp = 3,
+    EventQuit = 12,
+};
+
+struct InputEvent {
+    int32_t type;  // InputEventType
+    int32_t key;   // KeySymbol, for key events
+};
+
+// Live keyboard state indexed by key symbol; nonzero = held. Brought up to
+// date by platformPollEvent with every pending change.
+uint8_t* platformKeyState();
+bool platformPollEvent(InputEvent* event);
+void platformDelay(uint32_t milliseconds);
+void platformSwapBuffers();
