@@ -1,0 +1,57 @@
+"""Start-up and shut-down of the real game under Xvfb."""
+import os
+import unittest
+
+from harness import Game, Xvfb
+
+
+def break_map(folder):
+    with open(os.path.join(folder, "data", "map.txt"), "w") as f:
+        f.write("3\n1 2 3\n")
+
+
+class StartAndQuit(unittest.TestCase):
+    def test_escape_ends_the_game_with_status_0_after_writing_the_maze_picture(self):
+        with Xvfb() as x, Game(x) as game:
+            self.assertTrue(game.window_up(), game.output("stderr"))
+            x.keys("key", "Escape")
+            self.assertEqual(game.wait(), 0)
+            self.assertEqual(game.output("stdout"), "")
+            with open(game.file("happy.txt")) as f:
+                self.assertTrue(f.read().startswith("hello?"))
+
+    def test_the_windows_close_request_ends_the_game_with_status_0(self):
+        with Xvfb() as x, Game(x) as game:
+            self.assertTrue(game.window_up(), game.output("stderr"))
+            self.assertTrue(x.close_windows())
+            self.assertEqual(game.wait(), 0)
+
+    def test_escape_released_alone_does_not_quit(self):
+        with Xvfb() as x, Game(x) as game:
+            self.assertTrue(game.window_up())
+            x.keys("keyup", "Escape")
+            self.assertIsNone(game.wait(1.0))
+
+
+class StartFailures(unittest.TestCase):
+    def test_sdl_that_cannot_start_gives_its_message_and_a_failure_status(self):
+        with Xvfb() as x, Game(x, env={"SDL_VIDEODRIVER": "bogus"}) as game:
+            status = game.wait()
+            self.assertNotIn(status, (None, 0))
+            self.assertTrue(game.output("stdout").startswith("Unable to init SDL: "), game.output("stdout"))
+
+    def test_a_missing_data_folder_names_the_file_and_fails(self):
+        with Xvfb() as x, Game(x, data=False) as game:
+            self.assertNotIn(game.wait(), (None, 0))
+            self.assertIn("data/contents.txt", game.output("stderr"))
+
+    def test_a_broken_room_file_names_the_file_and_fails(self):
+        with Xvfb() as x, Game(x, prepare=break_map) as game:
+            self.assertNotIn(game.wait(), (None, 0))
+            errors = game.output("stderr").strip().splitlines()
+            self.assertEqual(len(errors), 1, errors)
+            self.assertIn("data/map.txt", errors[0])
+
+
+if __name__ == "__main__":
+    unittest.main()
