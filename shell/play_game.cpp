@@ -8,20 +8,28 @@
 #include "shell/world.h"
 #include "worldgen/world_setup.h"
 
-int playGame() {
+bool createWorld() {
     // Value-initialised: the player faces right before its first init.
     world = new (std::nothrow) World();
-    if (!world) {
-        fprintf(stderr, "Could not allocate the world (%zu bytes)\n", sizeof(World));
-        return 1;
-    }
-    int status = 1;
-    if (loadContent()) {
-        setupWorld();
-        runMainLoop();
-        status = 0;
-    }
+    if (!world) fprintf(stderr, "Could not allocate the world (%zu bytes)\n", sizeof(World));
+    return world != nullptr;
+}
+
+bool prepareWorld() {
+    if (!loadContent()) return false;
+    setupWorld();
+    return true;
+}
+
+void destroyWorld() {
     delete world;
     world = nullptr;
-    return status;
+}
+
+int playGame() {
+    if (!createWorld()) return 1;
+    bool prepared = prepareWorld();
+    if (prepared) runMainLoop();
+    destroyWorld();
+    return prepared ? 0 : 1;
 }
