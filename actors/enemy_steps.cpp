@@ -1,0 +1,288 @@
+// The small steps every enemy behaviour is built from.
+#include <algorithm>
+
+#include "actors/behaviours.h"
+#include "actors/collision.h"
+#include "actors/projectile.h"
+#include "shell/world.h"
+
+namespace {
+
+constexpr int32_t Gravity = 2;            // added to vy per pass while falling
+constexpr int32_t WalkSpeed = 8;
+constexpr int32_t WaitPasses = 40;        // a wait, and a chase
+constexpr int32_t ShotPasses = 20;        // passes after the one that fires
+constexpr int32_t ShotHeightBand = 64;    // beyond this the shot goes up or down
+constexpr int32_t ProjectileSpeed = 16;
+constexpr uint8_t EnemyOwner = 0;
+constexpr int32_t ChaseDivisor = 30;      // speed = distance / this
+constexpr int32_t ChaseSpeedLimit = 6;    // on each axis
+constexpr int32_t WaveSpeed = 8;          // sideways
+constexpr int32_t WaveCyclePasses = 16;
+constexpr int32_t WaveStartSpeed = 9;     // downwards, at the start of a cycle
+constexpr int32_t WaveTurn = 3;           // change of vy per pass
+
+constexpr int32_t AnimAfterShot = 0;
+constexpr int32_t AnimWalk = 1;
+constexpr int32_t AnimHurt = 2;
+constexpr int32_t AnimShootLevel = 4;
+constexpr int32_t AnimShootUp = 5;
+constexpr int32_t AnimAirborne = 13;
+constexpr int32_t AnimAirShootLevel = 15;
+constexpr int32_t AnimAirShootUp = 16;
+constexpr int32_t AnimAirShootDown = 17;
+constexpr int32_t AnimBounce = 37;
+constexpr int32_t AnimStand = 41;
+constexpr int32_t AnimHover = 50;
+constexpr int32_t AnimDying = 54;
+constexpr int32_t AnimDyingLast = 66;
+
+int32_t& waitCounter(Enemy* enemy) { return enemy->moveTimers[0][1]; }
+int32_t& shotCounter(Enemy* enemy) { return enemy->attackTimers[0][1]; }
+
+int32_t facingSign(const Enemy* enemy) { return enemy->body.facingLeft ? -1 : 1; }
+
+// Counts one pass of a wait or a chase; StepOver when it has run its length.
+int32_t countWaitPass(Enemy* enemy) {
+    int32_t& counter = waitCounter(enemy);
+    counter += 1;
+    if (counter < WaitPasses) return 0;
+    counter = 0;
+    return StepOver;
+}
+
+// Held up by its own power: hovering and all three kinds of flight.
+void showFlight(Enemy* enemy, int32_t anim) {
+    enemy->anim = anim;
+    enemy->state = StateHover;
+    advanceAnimation(enemy);
+}
+
+int32_t chaseSpeed(int32_t distance) {
+    return std::clamp(distance / ChaseDivisor, -ChaseSpeedLimit, ChaseSpeedLimit);
+}
+
+void fireLevel(const Body& body, int32_t type) {
+    int32_t muzzleX = body.facingLeft ? body.x : body.x + body.width;
+    int32_t speed = body.facingLeft ? -ProjectileSpeed : ProjectileSpeed;
+    fireProjectile(EnemyOwner, muzzleX, body.y + body.height / 2, speed, 0, type);
+}
+
+void fireUp(const Body& body, int32_t type) {
+    fireProjectile(EnemyOwner, body.x + body.width / 2, body.y, 0, -ProjectileSpeed, type);
+}
+
+void fireDown(const Body& body, int32_t type) {
+    fireProjectile(EnemyOwner, body.x + body.width / 2, body.y + body.height, 0, ProjectileSpeed, type);
+}
+
+// A standing enemy exactly one band below its target already shoots up; an airborne one
+// only beyond the band.
+void startShot(Enemy* enemy, int32_t targetY, int32_t type) {
+    Body& body = enemy->body;
+    if (enemy->state == StateStand || enemy->state == StateRun) {
+        enemy->state = StateAttack;
+        body.vx = 0;
+        body.vy = 0;
+        enemy->frame = 0;
+        if (body.y >= targetY + ShotHeightBand) {
+            enemy->anim = AnimShootUp;
+            fireUp(body, type);
+        } else {
+            enemy->anim = AnimShootLevel;
+            fireLevel(body, type);
+        }
+    } else if (enemy->state == StateAir || enemy->state == StateHover) {
+        enemy->state = StateAirAttack;
+        enemy->frame = 0;
+        if (body.y > targetY + ShotHeightBand) {
+            enemy->anim = AnimAirShootUp;
+            fireUp(body, type);
+        } else if (body.y < targetY - ShotHeightBand) {
+            enemy->anim = AnimAirShootDown;
+            fireDown(body, type);
+        } else {
+            enemy->anim = AnimAirShootLevel;
+            fireLevel(body, type);
+        }
+    }
+}
+
+void endShotPosture(Enemy* enemy) {
+    if (enemy->state == StateAttack) {
+        enemy->state = StateStand;
+        enemy->anim = AnimAfterShot;
+    } else if (enemy->state == StateAirAttack) {
+        enemy->state = StateAir;
+        enemy->anim = AnimAirborne;
+    }
+}
+
+// Each animation of the dying sequence gives way to the next when it has run through.
+void dieOnGround(Enemy* enemy, bool animationEnded) {
+    if (animationEnded) {
+        if (enemy->anim == AnimHurt) {
+            enemy->anim = AnimDying;
+        } else if (enemy->anim == AnimDying) {
+            enemy->anim = AnimDyingLast;
+        } else if (enemy->anim == AnimDyingLast) {
+            enemy->state = StateDead;
+        }
+    } else if (enemy->anim == AnimAirborne) {
+        enemy->anim = AnimDying;
+        enemy->frame = 0;
+    }
+}
+
+}  // namespace
+
+void advanceAnimation(Enemy* enemy) {
+    enemy->frame += 1;
+    if (enemy->frame >= world->animations[enemy->anim].frameCount) enemy->frame = 0;
+}
+
+int32_t walkStep(Enemy* enemy) {
+    Body& body = enemy->body;
+    body.vx = facingSign(enemy) * WalkSpeed;
+    body.vy += Gravity;
+    if (moveVertical(enemy)) {
+        body.vy = 0;
+        enemy->anim = AnimWalk;
+        enemy->state = StateRun;
+    } else {
+        moveHorizontal(enemy);
+        enemy->anim = AnimAirborne;
+        enemy->state = StateAir;
+    }
+    advanceAnimation(enemy);
+    if (moveHorizontal(enemy)) return WalkBlocked;
+    return ledgeAhead(enemy) ? WalkAtLedge : WalkOn;
+}
+
+bool ledgeAhead(const Enemy* enemy) {
+    const Body& body = enemy->body;
+    int32_t footX = body.facingLeft ? body.x : body.x + body.width;
+    int32_t belowFootY = body.y + body.height + 1;
+    switch (cellClass(belowFootY >> 5, footX >> 5)) {
+        case ClassWall:
+        case ClassLadderTop:
+        case ClassPlatform:
+        case ClassBreakable:
+        case ClassBreakableToo:
+            return false;
+        default:
+            return true;
+    }
+}
+
+int32_t standStep(Enemy* enemy) {
+    Body& body = enemy->body;
+    body.vy += Gravity;
+    int32_t result = StandAirborne;
+    if (moveVertical(enemy)) {
+        body.vy = 0;
+        body.vx = 0;
+        enemy->anim = AnimStand;
+        enemy->state = StateStand;
+        result = countWaitPass(enemy);
+    } else {
+        moveHorizontal(enemy);
+        enemy->anim = AnimAirborne;
+        enemy->state = StateAir;
+    }
+    advanceAnimation(enemy);
+    return result;
+}
+
+int32_t hoverStep(Enemy* enemy) {
+    enemy->body.vx = 0;
+    enemy->body.vy = 0;
+    showFlight(enemy, AnimHover);
+    return countWaitPass(enemy);
+}
+
+// Flies straight through the grid; each cycle's vertical speeds add up to nothing.
+void waveStep(Enemy* enemy) {
+    Body& body = enemy->body;
+    showFlight(enemy, AnimHover);
+    int32_t& counter = waitCounter(enemy);
+    if (counter == 0) {
+        body.vy = WaveStartSpeed;
+    } else if (counter < WaveCyclePasses / 2) {
+        body.vy -= WaveTurn;
+    } else {
+        body.vy += WaveTurn;
+    }
+    body.y += body.vy;
+    body.x += facingSign(enemy) * WaveSpeed;
+    counter += 1;
+    if (counter >= WaveCyclePasses) counter = 0;
+}
+
+int32_t bounceStep(Enemy* enemy) {
+    Body& body = enemy->body;
+    waitCounter(enemy) = 0;
+    showFlight(enemy, AnimBounce);
+    if (moveHorizontal(enemy)) {
+        body.vx = -body.vx;
+        return 1;
+    }
+    if (moveVertical(enemy)) {
+        body.vy = -body.vy;
+        return 1;
+    }
+    return 0;
+}
+
+int32_t chaseStep(Enemy* enemy, int32_t targetX, int32_t targetY) {
+    Body& body = enemy->body;
+    showFlight(enemy, AnimHover);
+    body.vx = chaseSpeed(targetX - body.x);
+    body.vy = chaseSpeed(targetY - body.y);
+    body.x += body.vx;
+    body.y += body.vy;
+    body.facingLeft = body.x >= targetX ? 1 : 0;
+    return countWaitPass(enemy);
+}
+
+int32_t shootStep(Enemy* enemy, int32_t, int32_t targetY, int32_t projectileType) {
+    int32_t& counter = shotCounter(enemy);
+    if (counter == 0) {
+        counter = 1;
+        startShot(enemy, targetY, projectileType);
+        return 0;
+    }
+    if (counter < ShotPasses) {
+        counter += 1;
+        advanceAnimation(enemy);
+        if (enemy->frame == 0) endShotPosture(enemy);
+        return 0;
+    }
+    enemy->frame = 0;
+    endShotPosture(enemy);
+    counter = 0;
+    return StepOver;
+}
+
+int32_t hurtStep(Enemy* enemy) {
+    Body& body = enemy->body;
+    advanceAnimation(enemy);
+    bool animationEnded = enemy->frame == 0;
+    if (animationEnded && enemy->health > 0) {
+        enemy->state = StateAir;
+        enemy->anim = AnimAirborne;
+        enemy->frame = 0;
+        enemy->phase = 0;
+        return 1;
+    }
+    body.vy += Gravity;
+    moveHorizontal(enemy);
+    if (moveVertical(enemy)) {
+        body.vx = 0;
+        body.vy = 0;
+        dieOnGround(enemy, animationEnded);
+    } else if (animationEnded) {
+        enemy->anim = AnimAirborne;
+    }
+    return 0;
+}
