@@ -38,6 +38,10 @@ public:
     SpawnPoint* spawnPoint;  // enemy: the point it was made from
     int32_t enemyType;       // enemy: index into enemyTypes
     int32_t attackMode;      // player: fires on the ground and in the air only while 0
+
+protected:
+    // Takes the projectile's damage and knocks this actor the way the shot flew.
+    void takeHit(const Projectile& projectile);
 };
 
 class Player : public Actor {
@@ -47,6 +51,8 @@ public:
     bool hit(const Projectile& projectile) override;
 
     void handleAction(int32_t action, int32_t pressed);
+    // Whether an arrow (or any key) is held in the live keyboard state.
+    bool held(int32_t key) const;
 
     uint32_t partTextures[16];  // one texture per figure part
 };

@@ -2,7 +2,12 @@
 #pragma once
 #include <cstdint>
 
+struct Room;
+
 constexpr int ActorSlotCount = 128;
 
 void spawnRoomEnemies(int32_t roomX, int32_t roomY);
 void updateActors(int32_t roomX, int32_t roomY);
+
+// The used entries of a room's spawn list, never more than the list holds.
+int32_t spawnListLength(const Room& room);

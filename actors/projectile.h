@@ -14,4 +14,6 @@ struct Projectile {
 
 void fireProjectile(uint8_t owner, int32_t x, int32_t y, int32_t vx, int32_t vy, int32_t type);
 bool overlaps(Body a, Body b);
+// Damage of the projectile's type; 0 for a type outside the table.
+int32_t projectileDamage(const Projectile& projectile);
 void updateProjectile(Projectile* projectile);
