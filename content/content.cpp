@@ -1,0 +1,40 @@
+#include "content/content.h"
+
+#include "content/content_list.h"
+#include "shell/world.h"
+
+namespace {
+
+constexpr const char* ContentListPath = "data/contents.txt";
+constexpr const char* AnimationPath = "data/AnimationData.txt";
+constexpr const char* RoomTemplatePath = "data/map.txt";
+
+void keepPictures(const ContentPictures& pictures) {
+    world->skinCount = pictures.skinCount;
+    world->sceneryCount = pictures.sceneryCount;
+    world->projectileImageCount = pictures.projectileImageCount;
+    world->skins = pictures.skins;
+    world->backgrounds = pictures.backgrounds;
+    world->tileAtlases = pictures.tileAtlases;
+    world->projectileImages = pictures.projectileImages;
+}
+
+// The five pictures used whole, in this order.
+bool loadFixedTextures() {
+    return loadTexture("data/healthbar.bmp", &world->healthbarTexture) &&
+           loadTexture("data/itembar.bmp", &world->itembarTexture) &&
+           loadTexture("data/bossbar.bmp", &world->bossbarTexture) &&
+           loadTexture("data/emptybar.bmp", &world->emptybarTexture) &&
+           loadTexture("data/projectiles/bullet.bmp", &world->bulletTexture);
+}
+
+}  // namespace
+
+bool loadContent() {
+    ContentPictures pictures;
+    if (!loadContentList(ContentListPath, &pictures)) return false;
+    keepPictures(pictures);
+    return loadFixedTextures() && loadAnimations(AnimationPath, &world->animations) &&
+           loadRoomTemplates(RoomTemplatePath, &world->roomTemplates, world->firstTemplateByMask,
+                             world->templateCountByMask) >= 0;
+}

@@ -1,0 +1,144 @@
+#include "content/content_list.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "content/content_error.h"
+
+namespace {
+
+constexpr int PathBufferSize = 256;  // names and paths both fit buffers of this size
+constexpr long MaxItemCount = 1000;  // pictures of one kind
+
+struct PictureKind {
+    const char* pathFormat;  // the item's name goes in place of %s
+    int32_t width;
+    int32_t height;
+    const char* use;
+};
+
+constexpr PictureKind SkinPicture = {"data/%s/skin.bmp", 64, 1024, "skin"};
+constexpr PictureKind BackgroundPicture = {"data/%s/background.bmp", 640, 640, "background"};
+constexpr PictureKind TileAtlasPicture = {"data/%s/tiles.bmp", 512, 256, "tile atlas"};
+constexpr PictureKind ProjectilePicture = {"data/projectiles/%s.bmp", 64, 64, "projectile image"};
+
+// One section of the list: a count, then as many names, each naming one
+// picture of every kind (in this order).
+struct Section {
+    const char* item;
+    int kindCount;
+    const PictureKind* kinds[2];
+};
+
+constexpr Section Skins = {"skin", 1, {&SkinPicture}};
+constexpr Section Scenery = {"scenery set", 2, {&BackgroundPicture, &TileAtlasPicture}};
+constexpr Section Projectiles = {"projectile image", 1, {&ProjectilePicture}};
+
+// The longest name whose path still fits the path buffer.
+int longestName(const PictureKind& kind) {
+    return PathBufferSize - 1 - int(strlen(kind.pathFormat) - strlen("%s"));
+}
+
+bool loadPicture(const PictureKind& kind, const char* name, IndexedBitmap* picture) {
+    char path[PathBufferSize];
+    snprintf(path, sizeof path, kind.pathFormat, name);
+    int32_t width, height;
+    if (!loadIndexedBitmap(path, &width, &height, &picture->colors, &picture->indices)) return false;
+    if (width == kind.width && height == kind.height) return true;
+    reportContentError(path, "is %d x %d, a %s must be %d x %d", width, height, kind.use, kind.width,
+                       kind.height);
+    return false;
+}
+
+void freePictures(IndexedBitmap* pictures, int32_t count) {
+    for (int32_t i = 0; pictures && i < count; i++) {
+        delete[] pictures[i].indices;
+        delete[] pictures[i].colors;
+    }
+    delete[] pictures;
+}
+
+class ListReader {
+public:
+    ListReader(FILE* file, const char* path) : file(file), path(path) {}
+
+    // Reads a section's count and names and loads their pictures into arrays[kind].
+    bool readSection(const Section& section, int32_t* count, IndexedBitmap** arrays[]) {
+        long number;
+        int matched = fscanf(file, "%ld", &number);
+        if (matched == EOF && ferror(file)) {
+            reportContentError(path, "cannot be read (%s)", strerror(errno));
+            return false;
+        }
+        if (matched != 1) {
+            reportContentError(path, "%s count is %s", section.item, matched == EOF ? "missing" : "not a number");
+            return false;
+        }
+        if (number < 1 || number > MaxItemCount) {
+            reportContentError(path, "%s count %ld is outside 1..%ld", section.item, number, MaxItemCount);
+            return false;
+        }
+        *count = int32_t(number);
+        for (int kind = 0; kind < section.kindCount; kind++) *arrays[kind] = new IndexedBitmap[*count]();
+        for (int32_t i = 0; i < *count; i++) {
+            if (!readItem(section, i, arrays)) return false;
+        }
+        return true;
+    }
+
+private:
+    bool readItem(const Section& section, int32_t index, IndexedBitmap** arrays[]) {
+        char name[PathBufferSize];
+        if (fscanf(file, "%255s", name) != 1) {
+            reportContentError(path, "%s %d: name is missing", section.item, index);
+            return false;
+        }
+        for (int kind = 0; kind < section.kindCount; kind++) {
+            int longest = longestName(*section.kinds[kind]);
+            if (int(strlen(name)) > longest) {
+                reportContentError(path, "%s %d: name is longer than %d characters", section.item, index, longest);
+                return false;
+            }
+        }
+        for (int kind = 0; kind < section.kindCount; kind++) {
+            if (!loadPicture(*section.kinds[kind], name, &(*arrays[kind])[index])) return false;
+        }
+        return true;
+    }
+
+    FILE* file;
+    const char* path;
+};
+
+void freeContentPictures(ContentPictures* pictures) {
+    freePictures(pictures->skins, pictures->skinCount);
+    freePictures(pictures->backgrounds, pictures->sceneryCount);
+    freePictures(pictures->tileAtlases, pictures->sceneryCount);
+    freePictures(pictures->projectileImages, pictures->projectileImageCount);
+}
+
+}  // namespace
+
+bool loadContentList(const char* path, ContentPictures* pictures) {
+    FILE* file = fopen(path, "r");
+    if (!file) {
+        reportContentError(path, "cannot open (%s)", strerror(errno));
+        return false;
+    }
+    ContentPictures read = {};
+    ListReader list(file, path);
+    IndexedBitmap** skinArrays[] = {&read.skins};
+    IndexedBitmap** sceneryArrays[] = {&read.backgrounds, &read.tileAtlases};
+    IndexedBitmap** projectileArrays[] = {&read.projectileImages};
+    bool loaded = list.readSection(Skins, &read.skinCount, skinArrays) &&
+                  list.readSection(Scenery, &read.sceneryCount, sceneryArrays) &&
+                  list.readSection(Projectiles, &read.projectileImageCount, projectileArrays);
+    fclose(file);
+    if (loaded) {
+        *pictures = read;
+    } else {
+        freeContentPictures(&read);
+    }
+    return loaded;
+}

@@ -1,0 +1,143 @@
+#include "content/token_reader.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstring>
+
+#include "content/content_error.h"
+
+namespace {
+
+constexpr int FloatTokenSize = 30;  // buffer of a number token, its terminator included
+
+// Characters compare as signed bytes: bytes 128..255 sort below every digit.
+bool isTokenSpace(int8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Skips white space up to the first character of a token; false (reported)
+// when the file ends or cannot be read first.
+bool startToken(TokenStream* in, int8_t* first) {
+    if (in->failed) return false;
+    int c;
+    do {
+        c = getc(in->file);
+    } while (c != EOF && isTokenSpace(int8_t(c)));
+    if (c != EOF) {
+        *first = int8_t(c);
+        return true;
+    }
+    if (ferror(in->file)) {
+        rejectContent(in, "cannot be read (%s)", strerror(errno));
+    } else {
+        rejectContent(in, "file ends early");
+    }
+    return false;
+}
+
+// The next character of the current token; false once the white space after
+// it has been consumed. The end of the file ends the last token too.
+bool tokenGoesOn(TokenStream* in, int8_t* c) {
+    int next = getc(in->file);
+    if (next == EOF) return false;
+    *c = int8_t(next);
+    return !isTokenSpace(*c);
+}
+
+void skipRestOfToken(TokenStream* in) {
+    int8_t c;
+    while (tokenGoesOn(in, &c)) {
+    }
+}
+
+}  // namespace
+
+bool openTokens(TokenStream* in, const char* path) {
+    in->path = path;
+    in->place[0] = '\0';
+    in->failed = false;
+    in->file = fopen(path, "r");
+    if (!in->file) {
+        in->failed = true;
+        reportContentError(path, "cannot open (%s)", strerror(errno));
+    }
+    return in->file != nullptr;
+}
+
+void closeTokens(TokenStream* in) {
+    if (in->file) fclose(in->file);
+    in->file = nullptr;
+}
+
+void setTokenPlace(TokenStream* in, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    vsnprintf(in->place, sizeof in->place, format, args);
+    va_end(args);
+}
+
+void rejectContent(TokenStream* in, const char* format, ...) {
+    if (in->failed) return;
+    in->failed = true;
+    char problem[256];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(problem, sizeof problem, format, args);
+    va_end(args);
+    if (in->place[0]) {
+        reportContentError(in->path, "%s: %s", in->place, problem);
+    } else {
+        reportContentError(in->path, "%s", problem);
+    }
+}
+
+int32_t readInt(TokenStream* in) {
+    int8_t c;
+    if (!startToken(in, &c)) return 0;
+    if (c > '9') {
+        skipRestOfToken(in);
+        return -1;
+    }
+    bool negative = c == '-';
+    bool more = negative ? tokenGoesOn(in, &c) : true;
+    // Unsigned, so that an overlong number wraps instead of overflowing.
+    uint32_t value = 0;
+    while (more) {
+        value = value * 10 + uint32_t(c - '0');
+        more = tokenGoesOn(in, &c);
+    }
+    return int32_t(negative ? 0u - value : value);
+}
+
+double readFloat(TokenStream* in) {
+    int8_t c;
+    if (!startToken(in, &c)) return 0.0;
+    if (c > '9') {
+        skipRestOfToken(in);
+        return -1.0;
+    }
+    char val[FloatTokenSize];
+    int length = 0;
+    do {
+        if (length == FloatTokenSize - 1) {
+            rejectContent(in, "a number token is longer than %d characters", FloatTokenSize - 1);
+            return 0.0;
+        }
+        val[length++] = char(c);
+    } while (tokenGoesOn(in, &c));
+    val[length] = '\0';
+    float value;
+    if (sscanf(val, "%f", &value) != 1) {
+        rejectContent(in, "\"%s\" is not a number", val);
+        return 0.0;
+    }
+    return value;
+}
+
+bool readIntInRange(TokenStream* in, int32_t low, int32_t high, const char* what, int32_t* value) {
+    *value = readInt(in);
+    if (in->failed) return false;
+    if (*value < low || *value > high) {
+        rejectContent(in, "%s %d is outside %d..%d", what, *value, low, high);
+        return false;
+    }
+    return true;
+}

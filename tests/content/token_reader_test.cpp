@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "content/token_reader.h"
+#include "tests/support/scratch.h"
+
+namespace {
+
+// Opens text written into a scratch file as a token stream.
+class Tokens {
+public:
+    explicit Tokens(const std::string& text) : path(dir.write("tokens.txt", text)) {
+        opened = openTokens(&stream, path.c_str());
+    }
+    ~Tokens() { closeTokens(&stream); }
+
+    ScratchDir dir;
+    std::string path;
+    TokenStream stream;
+    bool opened;
+};
+
+struct IntCase {
+    const char* text;
+    std::vector<int32_t> values;
+};
+
+TEST(ReadInt, FollowsTheTokenRules) {
+    const IntCase cases[] = {
+        {"12 -7 ", {12, -7}},
+        {"-15\n", {-15}},
+        {"1.5 ", {85}},                      // every character counts as a digit
+        {"room 3 ", {-1, 3}},                // a word reads as -1
+        {"9x ", {162}},                      // 'x' starts no word inside a number
+        {"a\t5\r\n6   7\n", {-1, 5, 6, 7}},  // tab, CR LF and several spaces
+        {"- 4 ", {0, 4}},                    // a lone minus is an empty number
+        {"\xc8" "1 ", {-1039}},              // byte 200 is negative, not above '9'
+        {"4294967297 ", {1}},                // wraps like 32-bit arithmetic
+        {"42", {42}},                        // the end of the file ends the last token
+    };
+    for (const IntCase& c : cases) {
+        Tokens tokens(c.text);
+        ASSERT_TRUE(tokens.opened);
+        for (int32_t expected : c.values) EXPECT_EQ(readInt(&tokens.stream), expected) << c.text;
+        EXPECT_FALSE(tokens.stream.failed) << c.text;
+    }
+}
+
+struct FloatCase {
+    const char* text;
+    double value;
+};
+
+TEST(ReadFloat, ConvertsNumberTokensToSinglePrecision) {
+    const FloatCase cases[] = {
+        {"10 ", 10.0},
+        {"-4\t", -4.0},
+        {"0.1 ", double(0.1f)},  // single precision, widened
+        {"walk ", -1.0},
+        {"1.5abc ", 1.5},        // "%f" takes the number at the front
+        {"1.000000000000000000000000000\n", 1.0},  // 29 characters, the longest allowed
+        {"2.5", 2.5},
+    };
+    for (const FloatCase& c : cases) {
+        Tokens tokens(c.text);
+        EXPECT_EQ(readFloat(&tokens.stream), c.value) << c.text;
+        EXPECT_FALSE(tokens.stream.failed) << c.text;
+    }
+}
+
+struct FailureCase {
+    const char* text;
+    bool asFloat;
+    const char* message;  // after "<path>: "
+};
+
+TEST(TokenReaders, ReportOneLineAndStopAtBadTokens) {
+    const FailureCase cases[] = {
+        {"", false, "file ends early"},
+        {" \r\n\t", true, "file ends early"},
+        {"- ", true, "\"-\" is not a number"},
+        {". ", true, "\".\" is not a number"},
+        {"1.0000000000000000000000000000 ", true, "a number token is longer than 29 characters"},
+    };
+    for (const FailureCase& c : cases) {
+        Tokens tokens(c.text);
+        testing::internal::CaptureStderr();
+        double first = c.asFloat ? readFloat(&tokens.stream) : readInt(&tokens.stream);
+        double after = readFloat(&tokens.stream) + readInt(&tokens.stream);
+        std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(tokens.stream.failed) << c.text;
+        EXPECT_EQ(first, 0.0) << c.text;
+        EXPECT_EQ(after, 0.0) << c.text;
+        EXPECT_EQ(err, tokens.path + ": " + c.message + "\n") << c.text;
+    }
+}
+
+TEST(TokenReaders, MessagesNameThePlaceAndTheRange) {
+    Tokens tokens("3 19 ");
+    setTokenPlace(&tokens.stream, "template %d", 12);
+    int32_t value;
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(readIntInRange(&tokens.stream, 0, 15, "door mask", &value));
+    EXPECT_EQ(value, 3);
+    EXPECT_FALSE(readIntInRange(&tokens.stream, 0, 15, "door mask", &value));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              tokens.path + ": template 12: door mask 19 is outside 0..15\n");
+}
+
+TEST(TokenReaders, MissingAndUnreadableFilesAreReported) {
+    ScratchDir dir;
+    std::string missing = dir.path() + "/none.txt";
+    TokenStream stream;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(openTokens(&stream, missing.c_str()));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), missing + ": cannot open (No such file or directory)\n");
+
+    // A folder opens on Linux but cannot be read.
+    ASSERT_TRUE(openTokens(&stream, dir.path().c_str()));
+    testing::internal::CaptureStderr();
+    readInt(&stream);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), dir.path() + ": cannot be read (Is a directory)\n");
+    closeTokens(&stream);
+}
+
+}  // namespace
