@@ -44,8 +44,9 @@ protected:
         placePlayer(Centre, Centre);
     }
 
-    // An enemy in slot 0 whose box has its top-left corner at (x, y).
+    // An enemy in slot 0, in place of the one before, whose box has its top-left corner at (x, y).
     Enemy* makeEnemy(int32_t x, int32_t y, uint8_t facingLeft = 0) {
+        delete world->actorSlots[0];
         spawn = SpawnPoint{x + EnemyWide / 2, y + EnemyTall, 0, facingLeft, 1};
         Enemy* enemy = new Enemy(&spawn);
         world->actorSlots[0] = enemy;
