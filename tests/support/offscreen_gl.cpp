@@ -21,7 +21,9 @@ OffscreenGl::OffscreenGl() : buffer(Width * Height * 4) {
 }
 
 OffscreenGl::~OffscreenGl() {
-    if (context) OSMesaDestroyContext(context);
+    if (!context) return;
+    glFinish();  // llvmpipe crashes when a context is destroyed with drawing still queued
+    OSMesaDestroyContext(context);
 }
 
 uint32_t OffscreenGl::pixel(int x, int y) const {
