@@ -26,9 +26,10 @@ ShotLog runShooter(Enemy* enemy, void (*behaviour)(Enemy*), int firstPass, int l
     return log;
 }
 
-TEST_F(ShootingTest, HoveringShooterFiresOnceEvery61PassesWithoutMoving) {
+TEST_F(ShootingTest, HoveringShooterFiresAtThePlayerOnceEvery61PassesWithoutMoving) {
     Enemy* enemy = makeEnemy(Centre, Centre);
-    placePlayer(Centre + 200, Centre);
+    // Just beyond the band below the player's top edge: aimed any lower, the shot would go level.
+    placePlayer(Centre + 200, Centre - 65);
     ShotLog log = runShooter(enemy, hoverAndShoot, 1, 190);
     EXPECT_EQ(enemy->body.x, Centre);
     EXPECT_EQ(enemy->body.y, Centre);
@@ -38,10 +39,10 @@ TEST_F(ShootingTest, HoveringShooterFiresOnceEvery61PassesWithoutMoving) {
     const Projectile& shot = lastFired();
     EXPECT_EQ(shot.type, ShotType);
     EXPECT_EQ(shot.owner, 0);
-    EXPECT_EQ(shot.body.x, Centre + 30);
-    EXPECT_EQ(shot.body.y, Centre + 30);
-    EXPECT_EQ(shot.body.vx, 16);
-    EXPECT_EQ(shot.body.vy, 0);
+    EXPECT_EQ(shot.body.x, Centre + 15);
+    EXPECT_EQ(shot.body.y, Centre);
+    EXPECT_EQ(shot.body.vx, 0);
+    EXPECT_EQ(shot.body.vy, -16);
 }
 
 struct ShotCase {
