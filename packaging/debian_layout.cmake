@@ -1,0 +1,15 @@
+# Run by CPack on the staged tree just before the .deb is made: Debian wants a
+# game's command in /usr/games, and manual pages and change logs compressed.
+if(NOT CPACK_GENERATOR STREQUAL "DEB")
+    return()
+endif()
+
+set(usr ${CPACK_TEMPORARY_INSTALL_DIRECTORY}/usr)
+file(MAKE_DIRECTORY ${usr}/games)
+file(RENAME ${usr}/bin/cavern ${usr}/games/cavern)
+execute_process(COMMAND rmdir ${usr}/bin COMMAND_ERROR_IS_FATAL ANY)
+
+execute_process(COMMAND gzip -9n ${usr}/share/man/man6/cavern.6 COMMAND_ERROR_IS_FATAL ANY)
+# A package without a Debian revision is native: its change log is changelog.gz.
+file(COPY ${CMAKE_CURRENT_LIST_DIR}/changelog DESTINATION ${usr}/share/doc/cavern)
+execute_process(COMMAND gzip -9n ${usr}/share/doc/cavern/changelog COMMAND_ERROR_IS_FATAL ANY)
