@@ -60,3 +60,22 @@ std::vector<std::pair<int32_t, int32_t>> carvedCells() {
     }
     return cells;
 }
+
+namespace {
+template <typename Value>
+std::vector<int32_t> eachCell(Value value) {
+    std::vector<int32_t> values;
+    for (const auto& column : world->maze) {
+        for (const MazeCell& cell : column) values.push_back(value(cell));
+    }
+    return values;
+}
+}  // namespace
+
+std::vector<int32_t> mazeLayout() {
+    return eachCell([](const MazeCell& cell) { return cell.doors | (cell.state == CellCarved ? 16 : 0); });
+}
+
+std::vector<int32_t> mazeTemplates() {
+    return eachCell([](const MazeCell& cell) { return cell.templateIndex; });
+}

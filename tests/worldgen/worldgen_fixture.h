@@ -38,3 +38,7 @@ public:
 
 // Cells of the maze that are carved, as (x, y).
 std::vector<std::pair<int32_t, int32_t>> carvedCells();
+// Each cell's doors, plus 16 when carved; column by column.
+std::vector<int32_t> mazeLayout();
+// Each cell's chosen template; column by column.
+std::vector<int32_t> mazeTemplates();
