@@ -1,6 +1,7 @@
 // The main loop's pass: key mapping, event order, quitting, and the flood guard.
 #include <gtest/gtest.h>
 
+#include "actors/collision.h"
 #include "shell/main_loop.h"
 #include "shell/platform_null.h"
 #include "shell/world.h"
@@ -9,6 +10,13 @@
 namespace {
 
 void queueKey(int32_t type, int32_t key) { nullPlatformQueue(InputEvent{type, key}); }
+
+// Hurt on the ground with nothing queued: only a key event can change the state now.
+void hurtOnTheGround(Player& player) {
+    player.state = StateHurt;
+    player.nextState = StateStand;
+    player.nextAnim = -1;
+}
 
 // The player standing on a floor under its start point, after landing.
 class MainLoopTest : public ::testing::Test {
@@ -40,8 +48,7 @@ TEST_F(MainLoopTest, EveryMappedKeyReachesThePlayer) {
     const int32_t mapped[] = {KeySpace, KeyX, KeyZ, KeyUp, KeyDown, KeyRight, KeyLeft, KeyLeftShift, KeyLeftControl};
     for (int32_t key : mapped) {
         for (int32_t type : {EventKeyDown, EventKeyUp}) {
-            world->player.state = StateHurt;
-            world->player.nextState = StateStand;
+            hurtOnTheGround(world->player);
             queueKey(type, key);
             runPass();
             EXPECT_NE(world->player.state, StateHurt) << "key " << key << " event " << type;
@@ -52,8 +59,7 @@ TEST_F(MainLoopTest, EveryMappedKeyReachesThePlayer) {
 }
 
 TEST_F(MainLoopTest, UnmappedKeysDoNothing) {
-    world->player.state = StateHurt;
-    world->player.nextState = StateStand;
+    hurtOnTheGround(world->player);
     const int32_t unmapped[] = {KeyRightShift, KeyRightControl, 'a', 'q', 'y', 13, 282 /* F1 */, 256 /* keypad 0 */};
     for (int32_t key : unmapped) {
         queueKey(EventKeyDown, key);
@@ -106,8 +112,6 @@ TEST_F(MainLoopTest, KeyStateShowsEveryChangeOfThePassBeforeTheFirstEventIsHandl
 }
 
 TEST_F(MainLoopTest, AFloodOfEventsIsSpreadOverPasses) {
-    world->player.state = StateHurt;
-    world->player.nextState = StateStand;
     for (int i = 0; i < MaxEventsPerPass; i++) queueKey(EventKeyDown, KeyRightShift);
     queueKey(EventKeyDown, KeyEscape);
     EXPECT_TRUE(runPass()) << "the Escape behind a full pass of events waits for the next pass";
