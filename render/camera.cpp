@@ -13,11 +13,6 @@ constexpr int32_t LowestInRoom = 160;       // room height minus screen height
 constexpr int32_t RowAlignTarget = 80;      // half of LowestInRoom
 constexpr int32_t RowAlignTolerance = 95;   // RowAlignTarget + CameraStep
 
-constexpr int32_t DoorRight = 1;
-constexpr int32_t DoorLeft = 2;
-constexpr int32_t DoorUp = 4;
-constexpr int32_t DoorDown = 8;
-
 // One step of at most CameraStep toward the target, landing on it when close.
 int32_t stepToward(int32_t current, int32_t target) {
     int32_t distance = target - current;
@@ -27,25 +22,26 @@ int32_t stepToward(int32_t current, int32_t target) {
 }
 
 // Which way a room with these doors scrolls at (rx, ry) inside it. The room's
-// diagonals cut it into triangles; points on a diagonal follow the strict tests.
+// diagonals cut it into four triangles; a point on a diagonal is in neither
+// triangle beside it, so the comparisons stay strict.
 bool scrollsHorizontally(int32_t doorMask, int32_t rx, int32_t ry) {
-    const bool belowFalling = rx < ry;                 // left or bottom triangle
-    const bool aboveFalling = rx > ry;                 // top or right triangle
-    const bool belowRising = rx + ry < RoomPixels;     // top or left triangle
-    const bool aboveRising = rx + ry > RoomPixels;     // bottom or right triangle
+    const bool leftOrBottom = rx < ry;
+    const bool topOrRight = rx > ry;
+    const bool topOrLeft = rx + ry < RoomPixels;
+    const bool bottomOrRight = rx + ry > RoomPixels;
     switch (doorMask) {
     case 1:
     case 2:
     case 3: return true;
-    case 5: return aboveRising;
-    case 6: return belowFalling;
-    case 7: return belowFalling || aboveRising;
-    case 9: return aboveFalling;
-    case 10: return belowRising;
-    case 11: return aboveFalling || belowRising;
-    case 13: return aboveFalling && aboveRising;
-    case 14: return belowFalling && belowRising;
-    case 15: return (aboveFalling && aboveRising) || (belowFalling && belowRising);
+    case 5: return bottomOrRight;
+    case 6: return leftOrBottom;
+    case 7: return leftOrBottom || bottomOrRight;
+    case 9: return topOrRight;
+    case 10: return topOrLeft;
+    case 11: return topOrRight || topOrLeft;
+    case 13: return topOrRight && bottomOrRight;
+    case 14: return leftOrBottom && topOrLeft;
+    case 15: return (topOrRight && bottomOrRight) || (leftOrBottom && topOrLeft);
     default: return false;  // no side doors
     }
 }
