@@ -48,8 +48,8 @@ void renderFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
 
-    int32_t roomX = cameraX / RoomPixels;
-    int32_t roomY = cameraY / RoomPixels;
+    int32_t roomX = roomOf(cameraX);
+    int32_t roomY = roomOf(cameraY);
     drawRoomSeenFrom(roomX, roomY, cameraX, cameraY);
     if (world->scrollVertical) {
         drawRoomSeenFrom(roomX, roomY + 1, cameraX, cameraY);
