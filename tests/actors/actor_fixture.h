@@ -1,11 +1,20 @@
 // Small helpers for the actor scenarios: boxes, keys, a player standing on a floor.
 #pragma once
+#include <string>
+
 #include "actors/collision.h"
 #include "shell/platform.h"
 #include "tests/support/test_world.h"
 
 // Sets a key in the live keyboard state that the player reads.
 inline void hold(int32_t key, bool down = true) { platformKeyState()[key] = down ? 1 : 0; }
+
+// Every field of a body, for comparing whole bodies with readable failures.
+inline std::string bodyText(const Body& b) {
+    return std::to_string(b.x) + " " + std::to_string(b.y) + " " + std::to_string(b.rotation) + " " +
+           std::to_string(b.vx) + " " + std::to_string(b.vy) + " " + std::to_string(b.height) + " " +
+           std::to_string(b.width) + " " + std::to_string(b.facingLeft);
+}
 
 inline int32_t bottomOf(const Body& body) { return body.y + body.height; }
 

@@ -31,9 +31,13 @@ TEST(LadderClimb, UpFromTheFloor) {
     }
     hold(KeyUp, false);
     player.update();
-    EXPECT_EQ(player.state, StateLadder);
     EXPECT_EQ(player.anim, 23);
     EXPECT_EQ(player.body.y, y - 50) << "hanging still: no gravity";
+    player.handleAction(ActionFire, 1);
+    player.update();
+    EXPECT_EQ(player.body.y, y - 50) << "shooting on the ladder hangs still";
+    for (int32_t pass = 0; pass < 3; pass++) player.update();
+    EXPECT_EQ(player.state, StateLadder) << "back on the ladder when the shot ends";
 }
 
 // Past the top the climb ends, the player rises on its last speed and falls back onto the ladder top;
@@ -83,91 +87,54 @@ TEST(LadderCheck, Results) {
     struct Case {
         const char* what;
         int32_t state, nextState;
-        bool up, down;
-        bool ladder;  // the ladder stands in front of the player
+        bool up, down, ladder;  // ladder: one stands in column 11, rows 15..16
+        int32_t vx;
         int32_t result, vy;
     } cases[] = {
-        {"no arrow, not climbing, in front of a ladder", StateStand, -1, false, false, true, LadderNone, 0},
-        {"up held, no ladder", StateStand, -1, true, false, false, LadderNone, 0},
-        {"up held", StateStand, -1, true, false, true, LadderUp, -5},
-        {"down held", StateAir, -1, false, true, true, LadderDown, 5},
-        {"both held climbs down", StateStand, -1, true, true, true, LadderDown, 5},
-        {"on the ladder, no arrow", StateLadder, -1, false, false, true, LadderStill, 0},
-        {"hurt, about to return to the ladder", StateHurt, StateLadder, false, false, true, LadderStill, 0},
-        {"on the ladder that is no more", StateLadder, -1, false, false, false, LadderNone, 0},
-        {"shooting on the ladder", StateAttack, StateLadder, true, false, true, LadderAttack, 0},
-        {"shooting elsewhere", StateAttack, StateStand, true, false, true, LadderNone, 0},
+        {"no arrow, not climbing, in front of a ladder", StateStand, -1, false, false, true, 0, LadderNone, 0},
+        {"up held, no ladder", StateStand, -1, true, false, false, 0, LadderNone, 0},
+        {"up held", StateStand, -1, true, false, true, 0, LadderUp, -5},
+        {"both held climbs down", StateAir, -1, true, true, true, 0, LadderDown, 5},
+        {"on the ladder, no arrow", StateLadder, -1, false, false, true, 0, LadderStill, 0},
+        {"hurt, about to return to the ladder", StateHurt, StateLadder, false, false, true, 0, LadderStill, 0},
+        {"shooting on the ladder", StateAttack, StateLadder, true, false, true, 0, LadderAttack, 0},
+        {"shooting elsewhere", StateAttack, StateStand, true, false, true, 0, LadderNone, 0},
+        {"ladder beside the box", StateLadder, -1, false, false, false, 0, LadderNone, 0},
+        {"ladder reached by the speed", StateLadder, -1, false, false, false, 30, LadderStill, 0},
     };
     for (const Case& c : cases) {
         TestWorld w;
         Player& player = w->player;
-        player.init(32 * LadderCol, 32 * 15, 0);  // rows 15..16 of column 10 and 11
-        player.body.vy = 0;
-        if (c.ladder) {
-            w.setCell(15, LadderCol, ClassLadder);
-            w.setCell(16, LadderCol, ClassLadder);
-        }
+        player.init(32 * 10 - 20, 32 * 15, 0);  // columns 9..10
+        player.body.vx = c.vx;
+        w.setCell(15, c.ladder ? 10 : 11, ClassLadder);
+        w.setCell(16, c.ladder ? 10 : 11, ClassLadder);
         player.state = c.state;
         player.nextState = c.nextState;
         hold(KeyUp, c.up);
         hold(KeyDown, c.down);
         EXPECT_EQ(checkLadder(&player), c.result) << c.what;
         EXPECT_EQ(player.body.vy, c.vy) << c.what;
-        int32_t moved = c.result == LadderUp || c.result == LadderDown;
-        EXPECT_EQ(player.body.x, moved ? 32 * LadderCol - 1 : 32 * LadderCol) << c.what;
+        bool moved = c.result == LadderUp || c.result == LadderDown;
+        EXPECT_EQ(player.body.x, moved ? 32 * 10 - 1 : 32 * 10 - 20) << c.what;
         EXPECT_EQ(player.body.y, 32 * 15 + (moved ? c.vy : 0)) << c.what;
     }
 }
 
-// Only the top and bottom rows of the box, displaced by the velocity, are looked at;
-// the last column holding a ladder cell wins.
+// Only the top and bottom rows of the box are looked at, and the last ladder column found wins.
 TEST(LadderCheck, RowsAndColumnsExamined) {
-    struct Case {
-        const char* what;
-        int32_t row, col;  // the one ladder cell
-        int32_t y, height, vx;
-        int32_t result;
-    } cases[] = {
-        {"top row", 15, 10, 32 * 15, 60, 0, LadderStill},
-        {"bottom row", 16, 11, 32 * 15, 60, 0, LadderStill},
-        {"a middle row only", 15, 10, 32 * 14, 70, 0, LadderNone},
-        {"beside the box", 15, 12, 32 * 15, 60, 0, LadderNone},
-        {"reached by the speed", 15, 12, 32 * 15, 60, 30, LadderStill},
-    };
-    for (const Case& c : cases) {
-        TestWorld w;
-        Player& player = w->player;
-        player.init(32 * 10 + 10, c.y, 0);  // columns 10..11
-        player.body.height = c.height;
-        player.body.vx = c.vx;
-        player.state = StateLadder;
-        w.setCell(c.row, c.col, ClassLadder);
-        EXPECT_EQ(checkLadder(&player), c.result) << c.what;
-    }
-
     TestWorld w;
     Player& player = w->player;
-    player.init(32 * 10 + 10, 32 * 15, 0);
-    w.setCell(15, 11, ClassLadderTop);
+    player.init(32 * 10 + 10, 32 * 14, 0);
+    player.body.height = 70;  // rows 14..16
+    player.state = StateLadder;
+    w.setCell(15, 10, ClassLadder);
+    EXPECT_EQ(checkLadder(&player), LadderNone) << "a middle row only";
+    w.setCell(14, 11, ClassLadderTop);
     w.setCell(16, 10, ClassLadder);
     hold(KeyDown);
     EXPECT_EQ(checkLadder(&player), LadderDown);
-    EXPECT_EQ(player.body.x, 32 * 11 - 1) << "the top row's right column is remembered last";
-}
-
-TEST(LadderUpdate, ShootingOnALadderHangsStill) {
-    TestWorld w;
-    Player& player = playerAtLadder(w);
-    hold(KeyUp);
-    for (int32_t pass = 0; pass < 5; pass++) player.update();
-    player.handleAction(ActionFire, 1);
-    Body before = player.body;
-    player.update();
-    EXPECT_EQ(player.state, StateAttack);
-    EXPECT_EQ(player.body.y, before.y);
-    EXPECT_EQ(player.body.vy, 0);
-    for (int32_t pass = 0; pass < 3; pass++) player.update();
-    EXPECT_EQ(player.state, StateLadder) << "back on the ladder when the shot ends";
+    EXPECT_EQ(player.body.x, 32 * 11 - 1) << "the top row's right column is found last";
 }
 
 }  // namespace

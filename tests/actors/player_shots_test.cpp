@@ -80,35 +80,17 @@ TEST(PlayerShots, StartPointVelocityAndPoseOfEveryRow) {
     }
 }
 
-// What each posture comes back to when the shot's animation ends.
-TEST(PlayerShots, AttackStateRemembersThePosture) {
-    struct Case {
-        int32_t state, nextState, nextAnim;
-    } cases[] = {
-        {StateStand, StateStand, 0},
-        {StateCrouch, StateCrouch, 10},
-        {StateAir, StateAir, 13},
-        {StateLadder, StateLadder, 23},
-    };
-    for (const Case& c : cases) {
-        TestWorld w;
-        Player& player = w->player;
-        player.init(X, Y, 0);
-        player.state = c.state;
-        player.handleAction(ActionFire, 1);
-        EXPECT_EQ(player.nextState, c.nextState) << "state " << c.state;
-        EXPECT_EQ(player.nextAnim, c.nextAnim) << "state " << c.state;
-    }
-}
-
-// A nonzero attack mode stops the shots on the ground and in the air, not crouching or on a ladder;
-// the attack itself still happens.
-TEST(PlayerShots, AttackModeSilencesGroundAndAirShots) {
+// A nonzero attack mode silences the shots standing and in the air, not crouching or on a ladder;
+// the attack itself always starts, and remembers the posture to return to.
+TEST(PlayerShots, AttackModeAndThePostureAfterwards) {
     struct Case {
         int32_t state;
         bool fires;
+        int32_t nextState, nextAnim;
     } cases[] = {
-        {StateStand, false}, {StateRun, false}, {StateAir, false}, {StateCrouch, true}, {StateLadder, true},
+        {StateStand, false, StateStand, 0},    {StateRun, false, StateStand, 0},
+        {StateAir, false, StateAir, 13},       {StateCrouch, true, StateCrouch, 10},
+        {StateLadder, true, StateLadder, 23},
     };
     for (const Case& c : cases) {
         TestWorld w;
@@ -119,18 +101,8 @@ TEST(PlayerShots, AttackModeSilencesGroundAndAirShots) {
         player.handleAction(ActionFire, 1);
         EXPECT_EQ(w->projectiles[1].type == 1, c.fires) << "state " << c.state;
         EXPECT_EQ(player.state, StateAttack) << "state " << c.state;
-    }
-}
-
-TEST(PlayerShots, ReleasingFireShootsNothing) {
-    for (int32_t state : {StateStand, StateCrouch, StateAir, StateLadder}) {
-        TestWorld w;
-        Player& player = w->player;
-        player.init(X, Y, 0);
-        player.state = state;
-        player.handleAction(ActionFire, 0);
-        EXPECT_EQ(projectileCursor, 0) << "state " << state;
-        EXPECT_NE(player.state, StateAttack) << "state " << state;
+        EXPECT_EQ(player.nextState, c.nextState) << "state " << c.state;
+        EXPECT_EQ(player.nextAnim, c.nextAnim) << "state " << c.state;
     }
 }
 
