@@ -80,13 +80,9 @@ bool readAnimation(TokenStream* in, int32_t index, const Pose* keyPoses, int32_t
     return true;
 }
 
-void freeAnimations(Animation* animations, int32_t count) {
-    for (int32_t i = 0; i < count; i++) delete[] animations[i].frames;
-    delete[] animations;
-}
-
 // Reads the animation table once the key poses are known.
-bool readAnimations(TokenStream* in, const Pose* keyPoses, int32_t keyPoseCount, Animation** animations) {
+bool readAnimations(TokenStream* in, const Pose* keyPoses, int32_t keyPoseCount, Animation** animations,
+                    int32_t* animationCount) {
     int32_t count;
     if (!readIntInRange(in, RequiredAnimations, MaxAnimations, "animation count", &count)) return false;
     readInt(in);  // ignored
@@ -99,10 +95,16 @@ bool readAnimations(TokenStream* in, const Pose* keyPoses, int32_t keyPoseCount,
         return false;
     }
     *animations = table;
+    if (animationCount) *animationCount = count;
     return true;
 }
 
 }  // namespace
+
+void freeAnimations(Animation* animations, int32_t count) {
+    for (int32_t i = 0; animations && i < count; i++) delete[] animations[i].frames;
+    delete[] animations;
+}
 
 void lerpPose(Pose* out, const Pose& a, const Pose& b, double t) {
     for (int part = 0; part < PartCount; part++) {
@@ -113,7 +115,7 @@ void lerpPose(Pose* out, const Pose& a, const Pose& b, double t) {
     }
 }
 
-bool loadAnimations(const char* path, Animation** animations) {
+bool loadAnimations(const char* path, Animation** animations, int32_t* animationCount) {
     TokenStream in;
     if (!openTokens(&in, path)) return false;
     int32_t keyPoseCount;
@@ -123,7 +125,7 @@ bool loadAnimations(const char* path, Animation** animations) {
         Pose* keyPoses = new Pose[keyPoseCount];
         if (readKeyPoses(&in, keyPoses, keyPoseCount)) {
             in.place[0] = '\0';
-            loaded = readAnimations(&in, keyPoses, keyPoseCount, animations);
+            loaded = readAnimations(&in, keyPoses, keyPoseCount, animations, animationCount);
         }
         delete[] keyPoses;
     }

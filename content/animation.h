@@ -23,5 +23,7 @@ struct Animation {
 
 void lerpPose(Pose* out, const Pose& a, const Pose& b, double t);
 
-// Reads the animation file into a new table. False (with a message) on bad content.
-bool loadAnimations(const char* path, Animation** animations);
+// Reads the animation file into a new table, and its size when asked.
+// False (with a message) on bad content, leaving the outputs untouched.
+bool loadAnimations(const char* path, Animation** animations, int32_t* animationCount = nullptr);
+void freeAnimations(Animation* animations, int32_t count);

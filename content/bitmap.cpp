@@ -129,6 +129,14 @@ bool loadIndexedBitmap(const char* path, int32_t* width, int32_t* height, uint32
     return loaded;
 }
 
+void freeIndexedBitmaps(IndexedBitmap* pictures, int32_t count) {
+    for (int32_t i = 0; pictures && i < count; i++) {
+        delete[] pictures[i].indices;
+        delete[] pictures[i].colors;
+    }
+    delete[] pictures;
+}
+
 uint32_t* expandIndexed(int32_t srcWidth, int32_t srcHeight, int32_t dstWidth, int32_t dstHeight,
                         const uint32_t* colors, const uint8_t* indices) {
     uint32_t* image = new uint32_t[size_t(dstWidth) * dstHeight];

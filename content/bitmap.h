@@ -17,6 +17,9 @@ constexpr uint32_t TransparentColor = 0x00444444u;
 bool loadIndexedBitmap(const char* path, int32_t* width, int32_t* height, uint32_t** colors,
                        uint8_t** indices);
 
+// Frees an array of count pictures and what each holds.
+void freeIndexedBitmaps(IndexedBitmap* pictures, int32_t count);
+
 // RGBA image of dstWidth x dstHeight from a srcWidth-wide index array;
 // what lies outside the source is transparent black. Caller frees with delete[].
 uint32_t* expandIndexed(int32_t srcWidth, int32_t srcHeight, int32_t dstWidth, int32_t dstHeight,

@@ -51,14 +51,6 @@ bool loadPicture(const PictureKind& kind, const char* name, IndexedBitmap* pictu
     return false;
 }
 
-void freePictures(IndexedBitmap* pictures, int32_t count) {
-    for (int32_t i = 0; pictures && i < count; i++) {
-        delete[] pictures[i].indices;
-        delete[] pictures[i].colors;
-    }
-    delete[] pictures;
-}
-
 class ListReader {
 public:
     ListReader(FILE* file, const char* path) : file(file), path(path) {}
@@ -111,14 +103,14 @@ private:
     const char* path;
 };
 
-void freeContentPictures(ContentPictures* pictures) {
-    freePictures(pictures->skins, pictures->skinCount);
-    freePictures(pictures->backgrounds, pictures->sceneryCount);
-    freePictures(pictures->tileAtlases, pictures->sceneryCount);
-    freePictures(pictures->projectileImages, pictures->projectileImageCount);
-}
-
 }  // namespace
+
+void freeContentPictures(ContentPictures* pictures) {
+    freeIndexedBitmaps(pictures->skins, pictures->skinCount);
+    freeIndexedBitmaps(pictures->backgrounds, pictures->sceneryCount);
+    freeIndexedBitmaps(pictures->tileAtlases, pictures->sceneryCount);
+    freeIndexedBitmaps(pictures->projectileImages, pictures->projectileImageCount);
+}
 
 bool loadContentList(const char* path, ContentPictures* pictures) {
     FILE* file = fopen(path, "r");

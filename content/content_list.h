@@ -17,3 +17,4 @@ struct ContentPictures {
 // checked for the size its use needs. False (after one message) on bad
 // content, with nothing left allocated and pictures untouched.
 bool loadContentList(const char* path, ContentPictures* pictures);
+void freeContentPictures(ContentPictures* pictures);

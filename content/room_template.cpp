@@ -11,11 +11,6 @@ constexpr int32_t MaxTileCode = 127;      // the collision table has 128 entries
 constexpr int32_t MaxDoorMask = MaskCount - 1;
 constexpr int32_t MaxEnemyType = BehaviourTypeCount - 1;
 
-void freeTemplates(RoomTemplate* templates, int32_t count) {
-    for (int32_t i = 0; i < count; i++) delete[] templates[i].spawns;
-    delete[] templates;
-}
-
 bool readTiles(TokenStream* in, int32_t index, RoomTemplate* room) {
     for (int32_t row = 0; row < RoomTiles; row++) {
         for (int32_t col = 0; col < RoomTiles; col++) {
@@ -66,6 +61,11 @@ bool coversEveryMask(TokenStream* in, const int32_t templateCountByMask[MaskCoun
 
 }  // namespace
 
+void freeRoomTemplates(RoomTemplate* templates, int32_t count) {
+    for (int32_t i = 0; templates && i < count; i++) delete[] templates[i].spawns;
+    delete[] templates;
+}
+
 void sortTemplatesByMask(RoomTemplate* templates, int32_t count, int32_t firstTemplateByMask[MaskCount],
                          int32_t templateCountByMask[MaskCount]) {
     for (int32_t mask = 0; mask < MaskCount; mask++) templateCountByMask[mask] = 0;
@@ -103,7 +103,7 @@ int32_t loadRoomTemplates(const char* path, RoomTemplate** templates, int32_t fi
     }
     closeTokens(&in);
     if (in.failed) {
-        freeTemplates(read, count);
+        freeRoomTemplates(read, count);
         return -1;
     }
     *templates = read;

@@ -18,6 +18,8 @@ struct RoomTemplate {
 void sortTemplatesByMask(RoomTemplate* templates, int32_t count, int32_t firstTemplateByMask[MaskCount],
                          int32_t templateCountByMask[MaskCount]);
 
+void freeRoomTemplates(RoomTemplate* templates, int32_t count);
+
 // Reads the library, sorted by mask. Returns the number of templates, or -1
 // (after one line naming the file and the problem) on bad content.
 int32_t loadRoomTemplates(const char* path, RoomTemplate** templates, int32_t firstTemplateByMask[MaskCount],

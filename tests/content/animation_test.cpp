@@ -8,15 +8,12 @@ namespace {
 struct LoadedAnimations {
     explicit LoadedAnimations(const std::string& text) {
         std::string path = dir.write("AnimationData.txt", text);
-        ok = loadAnimations(path.c_str(), &animations);
+        ok = loadAnimations(path.c_str(), &animations, &count);
     }
-    ~LoadedAnimations() {
-        if (!ok) return;
-        for (int i = 0; i < RequiredAnimations; i++) delete[] animations[i].frames;
-        delete[] animations;
-    }
+    ~LoadedAnimations() { freeAnimations(animations, count); }
     ScratchDir dir;
     Animation* animations = nullptr;
+    int32_t count = 0;
     bool ok = false;
 };
 
@@ -59,6 +56,7 @@ TEST(LoadAnimations, ExpandsStepsIntoKeyPosesAndInBetweens) {
         "thirds 0 0 0 0 2 0 3 1 2 0", // 0, 1/3, 2/3 toward 1, then 1, halfway back to 0
     }));
     ASSERT_TRUE(loaded.ok);
+    EXPECT_EQ(loaded.count, RequiredAnimations);
     const Animation* anims = loaded.animations;
     EXPECT_EQ(anims[0].header[0], 7);
     EXPECT_EQ(anims[0].header[1], 9);

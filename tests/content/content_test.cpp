@@ -12,36 +12,23 @@
 
 namespace {
 
-void freePictures(IndexedBitmap* pictures, int32_t count) {
-    for (int32_t i = 0; pictures && i < count; i++) {
-        delete[] pictures[i].indices;
-        delete[] pictures[i].colors;
-    }
-    delete[] pictures;
-}
-
 // A real World; whatever content a load left in it is freed at the end.
 class LoadedWorld {
 public:
     ~LoadedWorld() {
-        freePictures(w->skins, w->skinCount);
-        freePictures(w->backgrounds, w->sceneryCount);
-        freePictures(w->tileAtlases, w->sceneryCount);
-        freePictures(w->projectileImages, w->projectileImageCount);
+        ContentPictures left = {w->skinCount,   w->sceneryCount, w->projectileImageCount, w->skins,
+                                w->backgrounds, w->tileAtlases,  w->projectileImages};
+        freeContentPictures(&left);
         int32_t templateCount = 0;
         for (int32_t count : w->templateCountByMask) templateCount += count;
-        for (int32_t i = 0; w->roomTemplates && i < templateCount; i++) delete[] w->roomTemplates[i].spawns;
-        delete[] w->roomTemplates;
+        freeRoomTemplates(w->roomTemplates, templateCount);
     }
     World* operator->() const { return w.operator->(); }
     // The test world's still animations give way to loaded ones.
     bool load() {
         Animation* stills = w->animations;
         bool loaded = loadContent();
-        if (w->animations != stills) {
-            for (int32_t i = 0; i < RequiredAnimations; i++) delete[] stills[i].frames;
-            delete[] stills;
-        }
+        if (w->animations != stills) freeAnimations(stills, RequiredAnimations);
         return loaded;
     }
 
@@ -157,10 +144,7 @@ TEST(LoadContentList, TakesTheLongestNameThatFitsThePathBuffer) {
     ContentPictures pictures{};
     ASSERT_TRUE(loadContentList("data/contents.txt", &pictures));
     EXPECT_EQ(pictures.skinCount, 1);
-    freePictures(pictures.skins, 1);
-    freePictures(pictures.backgrounds, 1);
-    freePictures(pictures.tileAtlases, 1);
-    freePictures(pictures.projectileImages, 1);
+    freeContentPictures(&pictures);
 }
 
 }  // namespace

@@ -11,10 +11,7 @@ struct LoadedTemplates {
         std::string path = dir.write("map.txt", text);
         count = loadRoomTemplates(path.c_str(), &templates, first, counts);
     }
-    ~LoadedTemplates() {
-        for (int32_t i = 0; i < count; i++) delete[] templates[i].spawns;
-        delete[] templates;
-    }
+    ~LoadedTemplates() { freeRoomTemplates(templates, count); }
     ScratchDir dir;
     RoomTemplate* templates = nullptr;
     int32_t first[MaskCount] = {};
