@@ -1,0 +1,37 @@
+#include "tools/check_content/problems.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "shell/world.h"
+
+namespace {
+
+constexpr const char* TemplateFile = "data/map.txt";
+
+int32_t problems = 0;
+
+}  // namespace
+
+void reportProblem(const char* format, ...) {
+    va_list args;
+    fprintf(stderr, "%s: ", TemplateFile);
+    va_start(args, format);
+    vfprintf(stderr, format, args);
+    va_end(args);
+    fputc('\n', stderr);
+    problems++;
+}
+
+int32_t problemCount() { return problems; }
+
+std::string templateName(int32_t templateIndex) {
+    int32_t mask = world->roomTemplates[templateIndex].doorMask;
+    return "mask " + std::to_string(mask) + " template " +
+           std::to_string(templateIndex - world->firstTemplateByMask[mask]);
+}
+
+std::string roomName(int32_t roomX, int32_t roomY) {
+    return "room (" + std::to_string(roomX) + ", " + std::to_string(roomY) + "), " +
+           templateName(world->maze[roomX][roomY].templateIndex);
+}

@@ -1,0 +1,13 @@
+// The checker's findings about the room templates: one line each on standard
+// error, after the file's name, counted for the exit status.
+#pragma once
+#include <cstdint>
+#include <string>
+
+void reportProblem(const char* format, ...) __attribute__((format(printf, 1, 2)));
+int32_t problemCount();
+
+// "mask 3 template 1": a template by its mask and its place among that mask's templates in the file.
+std::string templateName(int32_t templateIndex);
+// "room (24, 25), mask 5 template 1".
+std::string roomName(int32_t roomX, int32_t roomY);
