@@ -107,7 +107,7 @@ void checkStartRoom() {
     if (!restAfterFall(PlayerStartX, PlayerStartY, &rest, &passes) || !inRoom(rest, roomX, roomY)) {
         reportProblem("%s: the player does not land in the start room", roomName(roomX, roomY).c_str());
     } else if (passes < MinStartFallPasses) {
-        reportProblem("%s: the player lands after %d passes, before its standing animation (%d) has run through",
+        reportProblem("%s: the player lands after %d passes, before the %d its standing animation needs",
                       roomName(roomX, roomY).c_str(), passes, MinStartFallPasses);
     }
 }
