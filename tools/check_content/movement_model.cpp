@@ -18,8 +18,9 @@ constexpr int32_t SunkenFeet = 4;  // pixels deep into a wall, under the middle,
 uint8_t* keys = nullptr;  // the platform's live key state, which the player reads
 
 Player& probe() { return world->player; }
-bool isSolid(int32_t cls) { return cls == ClassWall || cls == ClassBreakable || cls == ClassBreakableToo; }
 Body& body() { return world->player.body; }
+
+bool isSolid(int32_t cls) { return cls == ClassWall || cls == ClassBreakable || cls == ClassBreakableToo; }
 
 void place(int32_t x, int32_t y, int32_t vx, int32_t vy) {
     body().x = x;
@@ -36,8 +37,8 @@ void hold(bool up, bool down) {
 
 void keepSpot(bool onLadder, std::vector<Spot>* out) { out->push_back(Spot{body().x, body().y, onLadder}); }
 
-// One pass of the player's physics as its update runs it off a ladder: true when
-// it ends on the ground. The arrow held steers in the air.
+// One pass of the player's physics as its update runs it when no ladder holds it:
+// true when it ends on the ground. The arrow held steers in the air.
 bool physicsPass(int32_t arrow) {
     body().vy += PlayerGravity;
     bool landed = moveVertical(&probe());
