@@ -1,0 +1,1 @@
+"""Key poses of the figures, and the animation file made from them."""

@@ -1,0 +1,1 @@
+"""Procedural pixel art for the game's bitmaps."""

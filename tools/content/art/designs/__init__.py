@@ -1,0 +1,1 @@
+"""Figure designs: the player and the enemy looks."""

@@ -1,0 +1,55 @@
+#!/usr/bin/env python3
+"""Writes every picture and the content list into the folder given as the
+one argument: the skins, the cavern scenery, the projectile, the bars."""
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from art.background import make_background  # noqa: E402
+from art.bmp import write_bmp  # noqa: E402
+from art.cast import CAST, PLAYER  # noqa: E402
+from art.figure import paint_figure  # noqa: E402
+from art.hud import BOSS, EMPTY_HEALTH, FULL_HEALTH, ITEM, bar_segment, bolt, bullet  # noqa: E402
+from art.skins import compose_skin  # noqa: E402
+from art.tiles import make_atlas  # noqa: E402
+
+SCENERY = "cavern"
+PROJECTILE = "bolt"
+
+
+def save(folder, relative, canvas):
+    path = os.path.join(folder, *relative.split("/"))
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    write_bmp(path, canvas.width, canvas.height, canvas.rgb())
+
+
+def contents_text():
+    names = [name for name, _ in CAST]
+    lines = [str(len(names))] + names + ["1", SCENERY, "1", PROJECTILE]
+    return "\n".join(lines) + "\n"
+
+
+def main(argv):
+    if len(argv) != 2:
+        sys.stderr.write("usage: make_art.py OUTPUT_FOLDER\n")
+        return 2
+    out = argv[1]
+    player_parts = paint_figure(PLAYER)
+    for skin, (name, design) in enumerate(CAST):
+        lends = skin if skin < len(player_parts) else None
+        save(out, name + "/skin.bmp", compose_skin(paint_figure(design), lends, player_parts))
+    save(out, SCENERY + "/background.bmp", make_background())
+    save(out, SCENERY + "/tiles.bmp", make_atlas())
+    save(out, "projectiles/%s.bmp" % PROJECTILE, bolt())
+    save(out, "projectiles/bullet.bmp", bullet())
+    for name, colours in (("healthbar", FULL_HEALTH), ("emptybar", EMPTY_HEALTH),
+                          ("itembar", ITEM), ("bossbar", BOSS)):
+        save(out, name + ".bmp", bar_segment(colours))
+    with open(os.path.join(out, "contents.txt"), "w", newline="\n") as f:
+        f.write(contents_text())
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
