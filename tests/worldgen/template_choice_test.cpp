@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tests/support/test_world.h"
 #include "tests/worldgen/worldgen_fixture.h"
 #include "worldgen/maze.h"
@@ -107,17 +109,6 @@ TEST_F(TemplateChoiceTest, AMaskWithoutTemplatesNeverReadsPastTheLibrary) {
     }
     EXPECT_GT(sevens, 0) << "the fixed maze has a room with mask 7";
     EXPECT_GT(fifteens, 0) << "the fixed maze has a room with mask 15";
-}
-
-TEST_F(TemplateChoiceTest, AnEmptyLibraryGivesOpenRoomsEverywhere) {
-    TemplateLibrary library(std::vector<int32_t>(MaskCount, 0));
-    run(library);
-    for (int32_t x = 0; x < WorldRooms; x++) {
-        for (int32_t y = 0; y < WorldRooms; y++) {
-            EXPECT_EQ(world->maze[x][y].templateIndex, NoTemplate);
-            EXPECT_EQ(world->rooms[x][y].doorMask, world->maze[x][y].doors);
-        }
-    }
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <set>
 
 #include "actors/behaviours.h"
 #include "tests/support/offscreen_gl.h"
@@ -184,16 +183,6 @@ TEST_F(WorldSetupTest, SceneryIsSharpAndFiguresAreSmooth) {
         EXPECT_EQ(filterOf(c.texture, GL_TEXTURE_MIN_FILTER), c.filter) << c.what;
         EXPECT_EQ(filterOf(c.texture, GL_TEXTURE_MAG_FILTER), c.filter) << c.what;
     }
-}
-
-TEST_F(WorldSetupTest, EveryTextureHasItsOwnName) {
-    setUpWorld(3);
-    std::vector<uint32_t> names{world->backgroundTexture, world->tileAtlasTexture};
-    names.insert(names.end(), world->player.partTextures, world->player.partTextures + PartCount);
-    for (const EnemyType& type : world->enemyTypes) names.insert(names.end(), type.partTextures, type.partTextures + PartCount);
-    for (const ProjectileType& type : world->projectileTypes) names.push_back(type.texture);
-    EXPECT_EQ(std::set<uint32_t>(names.begin(), names.end()).size(), names.size());
-    for (uint32_t name : names) EXPECT_TRUE(glIsTexture(name)) << name;
 }
 
 TEST_F(WorldSetupTest, EnemyTypesGetTheirBehaviours) {
