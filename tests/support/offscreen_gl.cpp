@@ -45,7 +45,6 @@ bool OffscreenGl::savePng(const std::string& path) const {
         png_set_IHDR(png, info, Width, Height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                      PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         png_write_info(png, info);
-        png_set_filler(png, 0, PNG_FILLER_AFTER);
         for (int y = 0; y < Height; y++) {
             std::vector<uint8_t> row(&buffer[(Height - 1 - y) * Width * 4], &buffer[(Height - y) * Width * 4]);
             for (int x = 0; x < Width; x++) row[x * 4 + 3] = 255;
