@@ -12,6 +12,8 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 TOOLS = os.path.join(ROOT, "tools", "content")
 sys.path.insert(0, TOOLS)
 
+from art.content_list import parse_contents  # noqa: E402
+
 _folder = []
 
 
@@ -62,13 +64,7 @@ def bitmap(relative):
 
 def contents():
     """(skins, scenery sets, projectile images) from the content list."""
-    words = read_file("contents.txt").decode("ascii").split()
-    lists, i = [], 0
-    for _ in range(3):
-        count = int(words[i])
-        lists.append(words[i + 1:i + 1 + count])
-        i += 1 + count
-    return lists
+    return parse_contents(read_file("contents.txt").decode("ascii"))
 
 
 def luminance(rgb):

@@ -6,7 +6,7 @@ import unittest
 from generated import read_file
 
 from animation.reader import read_animations
-from animation.skeleton import BONES, PARTS, kind_of, rotate
+from animation.skeleton import BONES, PARENT, PARTS, kind_of, rotate
 
 NUMBER_CHARACTERS = 29                  # the reader's token buffer
 PLAYER_USES = (0, 1, 2, 6, 7, 8, 10, 12, 13, 14, 18, 19, 20, 21, 22, 23, 24, 29, 30, 31, 32, 33)
@@ -33,7 +33,7 @@ def is_word(token):
     return ord(token[0]) > ord("9")
 
 
-def figure_point(joint, part, block_point):
+def figure_point(joint, block_point):
     """Where a point of a part's picture lands in the figure."""
     x, y = rotate(block_point, joint[2] * 60.0)
     return joint[0] + x, joint[1] + y
@@ -116,7 +116,7 @@ class Poses(unittest.TestCase):
         _, animations = loaded()
         for index in (0, 41):
             for frame in animations[index].frames:
-                lowest = max(figure_point(frame[PART[foot]], foot, point)[1]
+                lowest = max(figure_point(frame[PART[foot]], point)[1]
                              for foot in ("back_foot", "front_foot")
                              for point, _ in BONES["foot"].contacts)
                 self.assertAlmostEqual(lowest, 3.0, delta=2.0, msg=index)
@@ -124,28 +124,18 @@ class Poses(unittest.TestCase):
     def test_parts_meet_at_their_joints_in_every_key_pose(self):
         poses, _ = loaded()
         for number, pose in enumerate(poses):
-            for part, name in enumerate(PARTS):
-                for child_name in PARTS:
-                    child_kind = kind_of(child_name)
-                    for joint_name, joint_point in BONES[kind_of(name)].joints.items():
-                        if not self.hangs_from(child_name, name, joint_name):
-                            continue
-                        here = figure_point(pose[part], name, joint_point)
-                        there = figure_point(pose[PART[child_name]], child_name, BONES[child_kind].pivot)
-                        with self.subTest(pose=number, joint="%s-%s" % (name, child_name)):
-                            self.assertLess(math.hypot(here[0] - there[0], here[1] - there[1]), 0.05)
-
-    @staticmethod
-    def hangs_from(child, parent, joint):
-        from animation.skeleton import PARENT
-        return PARENT.get(child) == (parent, joint)
+            for child, (parent, joint) in PARENT.items():
+                here = figure_point(pose[PART[parent]], BONES[kind_of(parent)].joints[joint])
+                there = figure_point(pose[PART[child]], BONES[kind_of(child)].pivot)
+                with self.subTest(pose=number, joint="%s-%s" % (parent, child)):
+                    self.assertLess(math.hypot(here[0] - there[0], here[1] - there[1]), 0.05)
 
     def test_shots_point_the_gun_where_the_shot_goes(self):
         _, animations = loaded()
         for index, (dx, dy) in AIMS.items():
             pose = animations[index].frames[0]  # the shot leaves in the first frame
-            grip = figure_point(pose[PART["gun"]], "gun", BONES["gun"].pivot)
-            muzzle = figure_point(pose[PART["gun"]], "gun", (0, 16))
+            grip = figure_point(pose[PART["gun"]], BONES["gun"].pivot)
+            muzzle = figure_point(pose[PART["gun"]], (0, 16))
             ax, ay = muzzle[0] - grip[0], muzzle[1] - grip[1]
             angle = math.degrees(math.atan2(ay, ax))
             wanted = math.degrees(math.atan2(dy, dx))

@@ -9,6 +9,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from art.background import make_background  # noqa: E402
 from art.bmp import write_bmp  # noqa: E402
 from art.cast import CAST, PLAYER  # noqa: E402
+from art.content_list import contents_text  # noqa: E402
 from art.figure import paint_figure  # noqa: E402
 from art.hud import BOSS, EMPTY_HEALTH, FULL_HEALTH, ITEM, bar_segment, bolt, bullet  # noqa: E402
 from art.skins import compose_skin  # noqa: E402
@@ -22,12 +23,6 @@ def save(folder, relative, canvas):
     path = os.path.join(folder, *relative.split("/"))
     os.makedirs(os.path.dirname(path), exist_ok=True)
     write_bmp(path, canvas.width, canvas.height, canvas.rgb())
-
-
-def contents_text():
-    names = [name for name, _ in CAST]
-    lines = [str(len(names))] + names + ["1", SCENERY, "1", PROJECTILE]
-    return "\n".join(lines) + "\n"
 
 
 def main(argv):
@@ -47,7 +42,7 @@ def main(argv):
                           ("itembar", ITEM), ("bossbar", BOSS)):
         save(out, name + ".bmp", bar_segment(colours))
     with open(os.path.join(out, "contents.txt"), "w", newline="\n") as f:
-        f.write(contents_text())
+        f.write(contents_text([name for name, _ in CAST], [SCENERY], [PROJECTILE]))
     return 0
 
 

@@ -10,17 +10,21 @@ from animation.posing import AIR_HIP, key, vary
 # Aim directions of the gun (its swing): the shot table's eight directions
 # come down to five in the figure's own frame, since it is mirrored.
 AIM_DOWN, AIM_DIAG_DOWN, AIM_FORWARD, AIM_DIAG_UP, AIM_UP = 0, 45, 90, 135, 180
+FROM_HIP = "from the hip"  # level, but held low, where level shots leave the box
+KICK = 12  # degrees the muzzle jumps in the firing frame
 
 
-def aiming(aim, kick=0.0):
-    """Both arms on the gun, pointing it along aim; kick lifts the muzzle."""
+def two_handed(aim, kick=0.0):
+    """Both hands on the gun, pointing it along aim; kick lifts the muzzle."""
+    if aim == FROM_HIP:
+        return dict(front_arm=(38 + kick * 0.5, 90 + kick), back_arm=(25, 96), gun=90 + kick)
     return dict(front_arm=(aim - 14 + kick, aim + kick), back_arm=(aim - 38, aim + 4),
                 gun=aim + kick)
 
 
-def hip_firing(kick=0.0):
-    """Level shot from the hip, lower than a shouldered aim."""
-    return dict(front_arm=(38 + kick * 0.5, 90 + kick), back_arm=(25, 96), gun=90 + kick)
+def one_handed(aim, kick=0.0):
+    """The gun in the front hand alone; the other one holds on."""
+    return dict(front_arm=(aim - 14 + kick, aim + kick), gun=aim + kick)
 
 
 def ladder_grip(step):
@@ -46,11 +50,9 @@ RUN_PASS_FRONT = key(torso=10, back_arm=(4, 46), front_arm=(22, 78), gun=82, lif
 CROUCH = key(torso=16, head=-4, back_arm=(22, 70), front_arm=(44, 86), gun=88,
              back_leg=(10, -96), front_leg=(86, -4), back_foot=-60, front_foot=0)
 CROUCH_BREATH = vary(CROUCH, torso=18, lift=-1, back_arm=(24, 74))
-CROUCH_FIRE = vary(CROUCH, torso=12, **aiming(AIM_FORWARD, kick=10))
-CROUCH_AIM = vary(CROUCH, torso=14, **aiming(AIM_FORWARD))
+CROUCH_FIRE = vary(CROUCH, torso=12, **two_handed(AIM_FORWARD, kick=KICK))
+CROUCH_AIM = vary(CROUCH, torso=14, **two_handed(AIM_FORWARD))
 
-JUMP_PUSH = key(torso=20, back_arm=(-40, -20), front_arm=(14, 70), gun=74,
-                back_leg=(44, -38), front_leg=(54, -30), back_foot=0, front_foot=0)
 JUMP_RISE = key(hip=AIR_HIP, torso=4, back_arm=(150, 168), front_arm=(40, 90), gun=90,
                 back_leg=(-16, -34), front_leg=(10, -22), back_foot=-40, front_foot=-30)
 JUMP_TUCK = key(hip=(0.0, -72.0), torso=12, back_arm=(110, 150), front_arm=(46, 94), gun=94,
@@ -60,10 +62,10 @@ FALL = key(hip=AIR_HIP, torso=4, back_arm=(122, 160), front_arm=(40, 88), gun=88
 FALL_FLAIL = vary(FALL, back_arm=(136, 176), front_arm=(44, 92), gun=92,
                   back_leg=(-4, -36), front_leg=(30, -4))
 
-AIR_LEGS = dict(hip=AIR_HIP, torso=6, back_leg=(-14, -50), front_leg=(22, -14),
+AIR_SHOT = vary(FALL, torso=6, back_leg=(-14, -50), front_leg=(22, -14),
                 back_foot=-30, front_foot=-12)
-AIR_DOWN_LEGS = dict(hip=AIR_HIP, torso=-4, back_leg=(-34, -78), front_leg=(-16, -58),
-                     back_foot=-50, front_foot=-40)
+AIR_SHOT_LEGS_BACK = vary(FALL, torso=-4, back_leg=(-34, -78), front_leg=(-16, -58),
+                          back_foot=-50, front_foot=-40)   # out of the way of a shot down
 
 HURT_RECOIL = key(hip=(-2.0, -68.0), torso=-20, head=-28, back_arm=(150, 118),
                   front_arm=(64, 28), gun=20, back_leg=(-16, -34), front_leg=(28, -8))
@@ -84,12 +86,7 @@ DIE_LYING = key(torso=0, head=-10, back_arm=(12, 24), front_arm=(-8, 6), gun=-20
 LADDER_REACH_BACK = vary(key(**ladder_grip(0)), back_arm=(148, 176), front_arm=(60, 138), gun=-10)
 LADDER_REACH_FRONT = vary(key(**ladder_grip(1)), back_arm=(64, 140), front_arm=(140, 172), gun=-20)
 LADDER_HANG = vary(LADDER_REACH_BACK, back_arm=(140, 172), front_arm=(56, 132))
-
-
-def ladder_aim(aim, kick=0.0):
-    pose = key(**ladder_grip(0))
-    pose.update(back_arm=(150, 176), front_arm=(aim - 14 + kick, aim + kick), gun=aim + kick)
-    return pose
+LADDER_SHOT = key(back_arm=(150, 176), **ladder_grip(0))
 
 
 GUARD = key(torso=6, back_arm=(12, 44), front_arm=(30, 84), gun=86,
@@ -111,12 +108,6 @@ def tumble(degrees):
     return key(spin=degrees, spin_about=TUMBLE_CENTRE, **CURL)
 
 
-def shot_poses(base, aim, hip_level=False):
-    """Firing and held poses of a shot from a base pose."""
-    arms = hip_firing if hip_level else (lambda kick=0.0: aiming(aim, kick))
-    return vary(base, **arms(kick=12)), vary(base, **arms())
-
-
 SHOT_STANCE = key(torso=5, back_leg=(-18, -10), front_leg=(18, 6), back_foot=0, front_foot=0)
 HOVER_SHOT = vary(HOVER_DOWN, torso=2)
 
@@ -134,7 +125,6 @@ KEY_POSES = {
     "crouch_breath": CROUCH_BREATH,
     "crouch_fire": CROUCH_FIRE,
     "crouch_aim": CROUCH_AIM,
-    "jump_push": JUMP_PUSH,
     "jump_rise": JUMP_RISE,
     "jump_tuck": JUMP_TUCK,
     "fall": FALL,
@@ -154,20 +144,20 @@ KEY_POSES = {
 for _turn in range(0, 360, 45):
     KEY_POSES["tumble_%d" % _turn] = tumble(_turn)
 
-# Shots: a firing pose (muzzle kicked up) and a held aim, per place and direction.
-_SHOT_PLACES = {
-    "stand": (SHOT_STANCE, {"forward": None, "diag_up": AIM_DIAG_UP, "up": AIM_UP}),
-    "air": (vary(FALL, **AIR_LEGS), {"forward": None, "diag_up": AIM_DIAG_UP,
-                                     "up": AIM_UP, "diag_down": AIM_DIAG_DOWN}),
-    "air_low": (vary(FALL, **AIR_DOWN_LEGS), {"down": AIM_DOWN}),
-    "hover": (HOVER_SHOT, {"forward": AIM_FORWARD, "up": AIM_UP, "down": AIM_DOWN}),
+# Shots: per place, the body pose, how the gun is held, and the aims. Each
+# gives a firing pose ("<place>_fire_<direction>", muzzle kicked up) and a
+# held one ("<place>_aim_<direction>").
+SHOTS = {
+    "stand": (SHOT_STANCE, two_handed, {"forward": FROM_HIP, "diag_up": AIM_DIAG_UP, "up": AIM_UP}),
+    "air": (AIR_SHOT, two_handed, {"forward": FROM_HIP, "diag_up": AIM_DIAG_UP, "up": AIM_UP,
+                                   "diag_down": AIM_DIAG_DOWN}),
+    "air_legs_back": (AIR_SHOT_LEGS_BACK, two_handed, {"down": AIM_DOWN}),
+    "hover": (HOVER_SHOT, two_handed, {"forward": AIM_FORWARD, "up": AIM_UP, "down": AIM_DOWN}),
+    "ladder": (LADDER_SHOT, one_handed, {"forward": AIM_FORWARD, "diag_up": AIM_DIAG_UP,
+                                         "up": AIM_UP, "diag_down": AIM_DIAG_DOWN,
+                                         "down": AIM_DOWN}),
 }
-for _place, (_base, _aims) in _SHOT_PLACES.items():
+for _place, (_base, _hold, _aims) in SHOTS.items():
     for _direction, _aim in _aims.items():
-        _fire, _held = shot_poses(_base, _aim, hip_level=_aim is None)
-        KEY_POSES["%s_fire_%s" % (_place, _direction)] = _fire
-        KEY_POSES["%s_aim_%s" % (_place, _direction)] = _held
-for _direction, _aim in (("forward", AIM_FORWARD), ("diag_up", AIM_DIAG_UP), ("up", AIM_UP),
-                         ("diag_down", AIM_DIAG_DOWN), ("down", AIM_DOWN)):
-    KEY_POSES["ladder_fire_%s" % _direction] = ladder_aim(_aim, kick=12)
-    KEY_POSES["ladder_aim_%s" % _direction] = ladder_aim(_aim)
+        KEY_POSES["%s_fire_%s" % (_place, _direction)] = vary(_base, **_hold(_aim, kick=KICK))
+        KEY_POSES["%s_aim_%s" % (_place, _direction)] = vary(_base, **_hold(_aim))

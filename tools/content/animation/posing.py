@@ -10,19 +10,17 @@ from animation import skeleton
 AIR_HIP = (0.0, -66.0)  # hip of a figure in the air: legs free, head at the box top
 
 
-def key(torso=0.0, pelvis=None, head=None,
-        back_arm=(0.0, 0.0), front_arm=(0.0, 0.0), back_hand=None, front_hand=None,
+def key(torso=0.0, head=None, back_arm=(0.0, 0.0), front_arm=(0.0, 0.0),
         back_leg=(0.0, 0.0), front_leg=(0.0, 0.0), back_foot=None, front_foot=None,
-        gun=None, hip=None, hip_x=0.0, lift=0.0, spin=0.0, spin_about=None):
-    """A key pose. Unset hands follow their forearm, the gun the front forearm,
-    the pelvis the torso, the head half the torso, feet half their shin."""
-    return dict(torso=torso, pelvis=pelvis, head=head,
-                back_arm=back_arm, front_arm=front_arm,
-                back_hand=back_hand, front_hand=front_hand,
+        gun=None, hip=None, lift=0.0, spin=0.0, spin_about=None):
+    """A key pose. The pelvis leans with the torso, the head half as far;
+    hands follow their forearms, the gun the front forearm unless given, and
+    feet turn half as far as their shins unless given. lift raises the whole
+    figure; spin turns it about spin_about (the hip unless given)."""
+    return dict(torso=torso, head=head, back_arm=back_arm, front_arm=front_arm,
                 back_leg=back_leg, front_leg=front_leg,
                 back_foot=back_foot, front_foot=front_foot,
-                gun=gun, hip=hip, hip_x=hip_x, lift=lift,
-                spin=spin, spin_about=spin_about)
+                gun=gun, hip=hip, lift=lift, spin=spin, spin_about=spin_about)
 
 
 def vary(base, **changes):
@@ -39,14 +37,13 @@ def _given(value, default):
 def part_angles(pose):
     """The absolute angle of every part."""
     a = {}
-    a["chest"] = pose["torso"]
-    a["pelvis"] = _given(pose["pelvis"], pose["torso"])
+    a["chest"] = a["pelvis"] = pose["torso"]
     a["head"] = _given(pose["head"], pose["torso"] * 0.5)
     for side in ("back", "front"):
         upper, fore = pose[side + "_arm"]
         a[side + "_upper_arm"] = upper
         a[side + "_forearm"] = fore
-        a[side + "_hand"] = _given(pose[side + "_hand"], fore)
+        a[side + "_hand"] = fore
         thigh, shin = pose[side + "_leg"]
         a[side + "_thigh"] = thigh
         a[side + "_shin"] = shin
@@ -57,7 +54,7 @@ def part_angles(pose):
 
 def solve(pose):
     """The 16 joints (x, y, turn in 60-degree units) of a key pose."""
-    hip = pose["hip"] if pose["hip"] is not None else (pose["hip_x"], 0.0)
+    hip = _given(pose["hip"], (0.0, 0.0))
     placed = skeleton.place_parts(part_angles(pose), hip)
     if pose["spin"]:
         centre = _given(pose["spin_about"], hip)

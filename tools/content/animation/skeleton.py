@@ -24,7 +24,6 @@ PARTS = (
     "pelvis", "chest", "back_foot", "front_foot", "front_thigh", "front_shin",
     "front_upper_arm", "front_forearm", "front_hand", "gun", "head",
 )
-PART_INDEX = {name: i for i, name in enumerate(PARTS)}
 SMALL_PARTS = ("back_hand", "back_foot", "front_foot", "front_hand")
 
 # pivot: where the part hangs from its parent; joints: where children hang;
@@ -75,8 +74,6 @@ PLACING_ORDER = (
     "back_thigh", "back_shin", "back_foot",
     "front_thigh", "front_shin", "front_foot",
 )
-
-STANDING_HIP = (0.0, -63.0)  # hip of a straight-legged figure on flat feet
 
 
 def kind_of(part):

@@ -3,7 +3,6 @@ tiles and figures stand out in front of it. It shows uneven layers of rock,
 warped and split by joints, and repeats seamlessly, since every room shows
 the same picture side by side."""
 import bisect
-import math
 
 from art.canvas import Canvas
 from art.colours import mix

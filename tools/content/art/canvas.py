@@ -8,24 +8,21 @@ import math
 
 from art.bmp import MAGENTA
 
-# Light falls from the front and above (block +x, -y) and towards the viewer.
-LIGHT = (0.55, -0.6, 0.58)
-
 
 def _normalise(v):
     length = math.sqrt(sum(c * c for c in v))
     return tuple(c / length for c in v)
 
 
-LIGHT = _normalise(LIGHT)
+# Light falls from the front and above (block +x, -y) and towards the viewer.
+LIGHT = _normalise((0.55, -0.6, 0.58))
 
 
-def lit(ramp, nx, ny, nz=None):
-    """The ramp shade for a surface normal (z towards the viewer)."""
-    if nz is None:
-        nz = math.sqrt(max(0.0, 1.0 - nx * nx - ny * ny))
+def lit(ramp, nx, ny):
+    """The ramp shade of a rounded surface whose normal leans by (nx, ny)."""
+    nz = math.sqrt(max(0.0, 1.0 - nx * nx - ny * ny))
     brightness = nx * LIGHT[0] + ny * LIGHT[1] + nz * LIGHT[2]
-    return ramp_at(ramp, 0.5 + 0.6 * brightness - 0.25)
+    return ramp_at(ramp, 0.25 + 0.6 * brightness)
 
 
 def ramp_at(ramp, level):
@@ -143,15 +140,6 @@ class Canvas:
 
     def line(self, a, b, width, colour):
         self.capsule(a, b, width / 2.0, width / 2.0, colour)
-
-    def recolour(self, bounds, mapping):
-        """Replace colours inside bounds through a dict (others are kept)."""
-        self.paint(bounds, lambda u, v: self._mapped(u, v, mapping))
-
-    def _mapped(self, u, v, mapping):
-        x = int(math.floor(u + self.origin[0]))
-        y = int(math.floor(v + self.origin[1]))
-        return mapping.get(self.get(x, y))
 
     def outline(self, colour, thickness=2):
         """Ring the painted shapes with colour, thickness pixels wide."""

@@ -19,10 +19,3 @@ def ramp(base, shadow_depth=0.72, shine=0.45):
         mix(base, HIGHLIGHT, shine),
     ]
 
-
-def darker(colour, t=0.35):
-    return mix(colour, SHADOW, t)
-
-
-def lighter(colour, t=0.35):
-    return mix(colour, HIGHLIGHT, t)

@@ -17,6 +17,7 @@ sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 from animation.reader import read_animations  # noqa: E402
 from art.bmp import decode_bmp  # noqa: E402
+from art.content_list import parse_contents  # noqa: E402
 from art.png import write_png  # noqa: E402
 from art.skins import PART_BLOCK  # noqa: E402
 
@@ -28,17 +29,6 @@ FIGURE_SCALE = 0.5
 def load_bmp(path):
     with open(path, "rb") as f:
         return decode_bmp(f.read())
-
-
-def read_contents(data):
-    with open(os.path.join(data, "contents.txt")) as f:
-        words = f.read().split()
-    lists, i = [], 0
-    for _ in range(3):
-        count = int(words[i])
-        lists.append(words[i + 1:i + 1 + count])
-        i += 1 + count
-    return lists
 
 
 def block_texture(pixels, block):
@@ -245,7 +235,8 @@ def main(argv):
         return 2
     data, out = argv[1], argv[2]
     os.makedirs(out, exist_ok=True)
-    skin_names, scenery, _ = read_contents(data)
+    with open(os.path.join(data, "contents.txt")) as f:
+        skin_names, scenery, _ = parse_contents(f.read())
     skins = [load_bmp(os.path.join(data, name, "skin.bmp"))[2] for name in skin_names]
     with open(os.path.join(data, "AnimationData.txt")) as f:
         _, animations = read_animations(f.read())

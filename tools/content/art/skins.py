@@ -9,7 +9,7 @@ hands and feet; 14: the gun) are small, so those enemies still look whole.
 """
 from animation.skeleton import PARTS
 from art.canvas import Canvas
-from art.figure import BLOCK, paint_figure
+from art.figure import BLOCK
 
 # Which block of a skin holds which part (fixed by the game).
 PART_BLOCK = (5, 6, 7, 12, 13, 14, 11, 4, 0, 10, 9, 8, 3, 2, 15, 1)

@@ -5,8 +5,7 @@ import math
 
 from art.colours import mix, ramp
 from art.noise import hash01
-from art.tile_solids import (CRYSTAL, DEEP_ROCK, EMBER, MOSS, ROCK, STEEL, DARK_STEEL, TILE,
-                             WOOD, bricks, cobbles, DARK_BRICK)
+from art.tile_solids import DARK_STEEL, ROCK, STEEL, TILE, WOOD
 
 ROPE = ramp((196, 170, 110), shadow_depth=0.6, shine=0.4)
 BONE = ramp((224, 214, 190), shadow_depth=0.6, shine=0.5)

@@ -7,7 +7,7 @@ pixels, so a tile joins itself seamlessly in every direction.
 """
 import math
 
-from art.colours import mix, ramp
+from art.colours import ramp
 from art.noise import cell_edges, fractal_noise, hash01
 from art.canvas import ramp_at
 
@@ -64,7 +64,7 @@ def bricks(c, stone, seed, rows=4, length=16):
         x_in, y_in = (int(u) + offset) % length, int(v) % height
         if x_in == 0 or y_in == height - 1:
             return stone[0]
-        shade = 0.3 + 0.3 * hash01(column % (TILE // length + 1), row, seed)
+        shade = 0.3 + 0.3 * hash01(column % (TILE // length), row, seed)  # wraps with the tile
         shade += 0.2 * fractal_noise(u, v, TILE, seed, octaves=2, base_cells=8)
         if y_in == 0:
             shade += 0.35
@@ -247,6 +247,3 @@ def cracked(body, seed, glow=None):
         cracks(c, CRACK, seed, glow)
     return painter
 
-
-def mix_tile(c, colour, t):
-    c.pixels = [mix(p, colour, t) for p in c.pixels]

@@ -1,5 +1,7 @@
 """Bouncer: an orange spiked jelly with one big eye and hanging tentacles,
 which curls up and tumbles when it bounces."""
+import math
+
 from art.colours import ramp
 from art.figure import Design, joint, pivot
 
@@ -29,7 +31,6 @@ class Bouncer(Design):
 
     @staticmethod
     def spike(c, degrees):
-        import math
         a = math.radians(degrees)
         dx, dy = math.cos(a), math.sin(a)
         base = (dx * 14, dy * 13 - 1)

@@ -7,6 +7,7 @@ SKIN = ramp((150, 104, 78))
 BOOT = ramp((44, 40, 44))
 GUN_METAL = ramp((70, 74, 84))
 BRASS = (222, 184, 70)
+BELT_FROM, BELT_TO = (-9, -12), (9, 10)  # across the chest, shoulder to hip
 
 
 class Gunner(Design):
@@ -27,10 +28,12 @@ class Gunner(Design):
 
     def chest(self, c):
         c.capsule((0, -6), (0, 9), 13, 10, self.cloth)
-        c.capsule((-3, -8), (3, 8), 10, 8, self.helmet, round_ends=True)         # vest
-        c.line((-9, -12), (9, 10), 4, BOOT[2])                                   # ammo belt
+        c.capsule((-3, -8), (3, 8), 10, 8, self.helmet)         # vest
+        c.line(BELT_FROM, BELT_TO, 4, BOOT[2])                                   # ammo belt
         for i in range(5):
-            c.ellipse(-7 + i * 4, -9.5 + i * 4.8, 1.2, 1.2, BRASS)
+            t = (i + 0.5) / 5.0
+            c.ellipse(BELT_FROM[0] + (BELT_TO[0] - BELT_FROM[0]) * t,
+                      BELT_FROM[1] + (BELT_TO[1] - BELT_FROM[1]) * t, 1.2, 1.2, BRASS)
         c.rect(-15, -2, -9, 8, BOOT[1])                                          # pouch
 
     def pelvis(self, c):
