@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: play test setup build bench soak clean
+.PHONY: play test setup build bench soak clean package screenshot
 
 setup:
 	@tools/bootstrap
@@ -20,3 +20,11 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+# The Debian package, made in $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack
+
+# The README's picture of the running game, under a private X server.
+screenshot: build
+	python3 packaging/screenshot.py $(BUILD)/cavern docs/screenshot.png

@@ -1,0 +1,154 @@
+"""The game installed into a scratch prefix: where everything lands, the
+launcher, and the files that desktops read."""
+import os
+import shutil
+import subprocess
+import sys
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "e2e"))
+from harness import Game, Xvfb  # noqa: E402
+from launch import SDL_FAILURE, STATE_FAILURE, Home, tree  # noqa: E402
+
+BUILD = os.environ["CAVERN_BUILD_DIR"]
+PREFIX = os.environ["CAVERN_INSTALL_PREFIX"]
+LAUNCHER = os.environ["CAVERN_GAME"]
+DATA = os.path.join(PREFIX, "share", "cavern", "data")
+APP_ID = "org.example.cavern"
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
+
+
+def setUpModule():
+    shutil.rmtree(PREFIX, ignore_errors=True)
+    subprocess.run([os.environ["CMAKE_COMMAND"], "--install", BUILD, "--prefix", PREFIX],
+                   check=True, capture_output=True)
+
+
+def installed(*parts):
+    return os.path.join(PREFIX, *parts)
+
+
+class InstalledTree(unittest.TestCase):
+    def test_the_game_its_data_and_the_launcher_are_where_the_launcher_looks(self):
+        for path in ("bin/cavern", "lib/cavern/cavern"):
+            self.assertTrue(os.access(installed(path), os.X_OK), path)
+        for name in ("contents.txt", "map.txt", "AnimationData.txt", "healthbar.bmp"):
+            self.assertTrue(os.path.isfile(os.path.join(DATA, name)), name)
+        with open(installed("bin", "cavern")) as f:
+            self.assertEqual(f.readline(), "#!/bin/sh\n")
+
+    def test_desktop_entry_metadata_and_manual_page_are_installed(self):
+        for path in (f"share/applications/{APP_ID}.desktop", f"share/metainfo/{APP_ID}.metainfo.xml",
+                     "share/man/man6/cavern.6", "share/doc/cavern/copyright"):
+            self.assertTrue(os.path.isfile(installed(path)), path)
+
+    def test_each_icon_is_a_square_png_of_its_size_showing_the_figure(self):
+        for size in ICON_SIZES:
+            path = installed("share", "icons", "hicolor", f"{size}x{size}", "apps", APP_ID + ".png")
+            facts = subprocess.run(["identify", "-format", "%m %w %h %A", path],
+                                   check=True, capture_output=True, text=True).stdout.split()
+            self.assertEqual(facts[:3], ["PNG", str(size), str(size)], path)
+            self.assertIn(facts[3].lower(), ("blend", "true"), path)  # has an alpha channel
+            cover = float(subprocess.run(["convert", path, "-alpha", "extract", "-format", "%[fx:mean]", "info:"],
+                                         check=True, capture_output=True, text=True).stdout)
+            self.assertTrue(0.1 < cover < 0.8, f"{path}: {cover:.2f} of the icon is covered")
+
+    def test_desktop_entry_is_valid(self):
+        result = subprocess.run(["desktop-file-validate", installed("share", "applications", APP_ID + ".desktop")],
+                                capture_output=True, text=True)
+        self.assertEqual((result.returncode, result.stdout + result.stderr), (0, ""))
+
+    def test_metadata_desktop_entry_and_icons_agree_even_pedantically(self):
+        result = subprocess.run(["appstreamcli", "validate-tree", "--no-net", "--pedantic", "--no-color", PREFIX],
+                                capture_output=True, text=True)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        self.assertEqual(result.stdout.strip().splitlines()[-1], "✔ Validation was successful.", result.stdout)
+
+    def test_manual_page_formats_without_a_warning(self):
+        result = subprocess.run(["groff", "-man", "-Tutf8", "-ww", "-z", installed("share", "man", "man6", "cavern.6")],
+                                capture_output=True, text=True)
+        self.assertEqual((result.returncode, result.stderr), (0, ""))
+
+
+class Launcher(unittest.TestCase):
+    def test_the_game_runs_in_the_players_state_folder_and_writes_nothing_under_the_prefix(self):
+        before = tree(PREFIX)
+        with Home() as home, Xvfb() as x:
+            state = home.path("state")
+            with Game(x, data=False, env={"HOME": home.home, "XDG_STATE_HOME": state}) as game:
+                self.assertTrue(game.window_up(), game.output("stderr"))
+                x.keys("key", "Escape")
+                self.assertEqual(game.wait(), 0, game.output("stderr"))
+                self.assertFalse(os.path.exists(game.file("happy.txt")))
+            folder = os.path.join(state, "cavern")
+            self.assertEqual(sorted(os.listdir(folder)), ["data", "happy.txt"])
+            self.assertGreater(os.path.getsize(os.path.join(folder, "happy.txt")), 0)
+            self.assertEqual(os.readlink(os.path.join(folder, "data")), DATA)
+        self.assertEqual(tree(PREFIX), before)
+
+    def test_a_state_folder_that_cannot_be_made_is_named_and_fails(self):
+        with Home() as home:
+            blocker = home.path("a-file")
+            with open(blocker, "w") as f:
+                f.write("not a folder\n")
+            cases = {
+                "state home is a file": (blocker, "a-file/cavern"),
+                "state home lies under a file": (os.path.join(blocker, "state"), "a-file/state/cavern"),
+            }
+            for name, (state_home, shown) in cases.items():
+                with self.subTest(name):
+                    result = home.run(LAUNCHER, state_home)
+                    self.assertEqual(result.returncode, 1)
+                    self.assertIn(STATE_FAILURE, result.stderr)
+                    self.assertIn(shown, result.stderr)
+                    self.assertNotIn(SDL_FAILURE, result.stdout)  # the game never started
+
+    def test_the_data_link_is_made_or_refreshed_and_the_games_status_comes_back(self):
+        elsewhere = os.path.join(BUILD, "no-such-install", "share", "cavern", "data")
+        cases = {
+            "no link yet": None,
+            "stale link to a removed install": elsewhere,
+            "link to another install": os.path.dirname(DATA),
+        }
+        for name, old_target in cases.items():
+            with self.subTest(name), Home() as home:
+                link = os.path.join(home.default_state(), "data")
+                if old_target:
+                    os.makedirs(home.default_state())
+                    os.symlink(old_target, link)
+                result = home.run(LAUNCHER)
+                self.assertEqual(os.readlink(link), DATA)
+                self.assertEqual(result.returncode, 1)  # the game's own failure
+                self.assertTrue(result.stdout.startswith(SDL_FAILURE), result.stdout + result.stderr)
+
+    def test_a_missing_empty_or_relative_state_home_falls_back_to_the_home_folder(self):
+        for state_home in (None, "", "relative/state"):
+            with self.subTest(state_home=state_home), Home() as home:
+                result = home.run(LAUNCHER, state_home)
+                self.assertTrue(result.stdout.startswith(SDL_FAILURE), result.stdout + result.stderr)
+                self.assertEqual(os.readlink(os.path.join(home.default_state(), "data")), DATA)
+                self.assertEqual(os.listdir(home.path("elsewhere")), [])
+
+    def test_a_launcher_reached_through_a_link_still_finds_the_game(self):
+        with Home() as home:
+            os.makedirs(home.path("bin"))
+            os.symlink(LAUNCHER, home.path("bin", "cavern"))
+            result = home.run(home.path("bin", "cavern"))
+            self.assertTrue(result.stdout.startswith(SDL_FAILURE), result.stdout + result.stderr)
+            self.assertEqual(os.readlink(os.path.join(home.default_state(), "data")), DATA)
+
+    def test_something_else_called_data_in_the_state_folder_is_left_alone(self):
+        with Home() as home:
+            own = os.path.join(home.default_state(), "data")
+            os.makedirs(own)
+            with open(os.path.join(own, "notes.txt"), "w") as f:
+                f.write("mine\n")
+            result = home.run(LAUNCHER)
+            self.assertEqual(result.returncode, 1)
+            self.assertIn("in the way", result.stderr)
+            self.assertEqual(os.listdir(own), ["notes.txt"])
+            self.assertNotIn(SDL_FAILURE, result.stdout)
+
+
+if __name__ == "__main__":
+    unittest.main()
