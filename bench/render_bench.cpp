@@ -48,9 +48,7 @@ void BM_RenderFrameBusyRoom(benchmark::State& state) {
     tw->healthbarTexture = solidTexture(Green);
     tw->emptybarTexture = solidTexture(Red);
     uint32_t part = quadrantTexture(Upright);
-    for (uint32_t& texture : tw->player.partTextures) texture = part;
-    for (EnemyType& type : tw->enemyTypes)
-        for (uint32_t& texture : type.partTextures) texture = part;
+    dressAllFigures(part);
     for (ProjectileType& type : tw->projectileTypes) type.texture = part;
     fillRooms();
     tw->cameraX = CameraX;

@@ -25,10 +25,7 @@ protected:
         useRoomTextures();
         tw->healthbarTexture = quadrantTexture(FullBar);
         tw->emptybarTexture = quadrantTexture(EmptyBar);
-        uint32_t hidden = solidTexture(Clear);
-        for (uint32_t& texture : tw->player.partTextures) texture = hidden;
-        for (EnemyType& type : tw->enemyTypes)
-            for (uint32_t& texture : type.partTextures) texture = hidden;
+        dressAllFigures(solidTexture(Clear));
         tw->player.partTextures[0] = solidTexture(Magenta);
         tw->enemyTypes[EnemyTypeShown].partTextures[0] = solidTexture(Cyan);
         tw->projectileTypes[ProjectileTypeShown].texture = solidTexture(White);

@@ -56,6 +56,12 @@ uint32_t makeBackgroundTexture() { return makeTexture(1024, 1024, texelsOf(1024,
 
 uint32_t makeAtlasTexture() { return makeTexture(512, 256, texelsOf(512, 256, atlasTexel)); }
 
+void dressAllFigures(uint32_t texture) {
+    for (uint32_t& part : world->player.partTextures) part = texture;
+    for (EnemyType& type : world->enemyTypes)
+        for (uint32_t& part : type.partTextures) part = texture;
+}
+
 void expectSquare(const OffscreenGl& gl, int cx, int cy, int half, const Quadrants& q) {
     int near = half / 2;
     SCOPED_TRACE("square centred on (" + std::to_string(cx) + ", " + std::to_string(cy) + ")");

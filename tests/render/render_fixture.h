@@ -43,6 +43,9 @@ constexpr int32_t CodeAlpha26 = 3;
 constexpr int32_t CodeAlpha27 = 4;
 constexpr int32_t CodeHalfTransparent = 5;
 
+// Gives every part of the player and of every enemy type one texture.
+void dressAllFigures(uint32_t texture);
+
 // Expects the square of half side `half` centred on pixel corner (cx, cy) to show
 // the four quarters, and black just outside each side.
 void expectSquare(const OffscreenGl& gl, int cx, int cy, int half, const Quadrants& quadrants);
