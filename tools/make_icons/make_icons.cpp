@@ -64,11 +64,17 @@ int main(int argc, char* argv[]) {
     std::vector<IconRequest> requests;
     if (!parseRequests(argc, argv, &requests)) return 2;
     ContentPictures pictures;
+    if (!loadContentList(ContentListPath, &pictures)) return 1;
     Animation* animations;
-    if (!loadContentList(ContentListPath, &pictures) || !loadAnimations(AnimationPath, &animations)) return 1;
-    uint32_t* parts[PartCount];
-    cutPlayerParts(pictures, parts);
-    bool written = writeIcons(animations[IconAnimation].frames[0], parts, requests);
-    for (uint32_t* part : parts) delete[] part;
+    int32_t animationCount;
+    bool written = false;
+    if (loadAnimations(AnimationPath, &animations, &animationCount)) {
+        uint32_t* parts[PartCount];
+        cutPlayerParts(pictures, parts);
+        written = writeIcons(animations[IconAnimation].frames[0], parts, requests);
+        for (uint32_t* part : parts) delete[] part;
+        freeAnimations(animations, animationCount);
+    }
+    freeContentPictures(&pictures);
     return written ? 0 : 1;
 }
