@@ -1,33 +1,15 @@
 #include "shell/main_loop.h"
 
 #include "actors/actor_slots.h"
+#include "actors/player_tuning.h"
 #include "render/camera.h"
 #include "render/render.h"
+#include "shell/key_map.h"
 #include "shell/platform.h"
-#include "shell/player_action.h"
 #include "shell/world.h"
 
 namespace {
 
-constexpr int32_t StartX = 16320;       // the player's start, inside room (25, 25)
-constexpr int32_t StartY = 16320;
-constexpr int32_t StartCamera = 16000;  // top-left corner of room (25, 25)
-
-// The action of a mapped key, or -1. Escape is handled by the caller.
-int32_t actionOfKey(int32_t key) {
-    switch (key) {
-    case KeySpace: return ActionJump;
-    case KeyX: return ActionX;
-    case KeyZ: return ActionZ;
-    case KeyUp: return ActionUp;
-    case KeyDown: return ActionDown;
-    case KeyRight: return ActionRight;
-    case KeyLeft: return ActionLeft;
-    case KeyLeftShift: return ActionShift;
-    case KeyLeftControl: return ActionFire;
-    default: return -1;
-    }
-}
 
 // Feeds pending events to the player; false once a quit request is among them.
 bool drainEvents() {
@@ -52,7 +34,7 @@ bool drainEvents() {
 }  // namespace
 
 void startPlay() {
-    world->player.init(StartX, StartY, 0);
+    world->player.init(PlayerStartX, PlayerStartY, 0);
     world->cameraX = StartCamera;
     world->cameraY = StartCamera;
     actorCursor = 0;
