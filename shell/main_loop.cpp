@@ -10,7 +10,6 @@
 
 namespace {
 
-
 // Feeds pending events to the player; false once a quit request is among them.
 bool drainEvents() {
     bool running = true;
