@@ -6,8 +6,9 @@ import unittest
 
 from generated import bitmap, contents, luminance, output_folder, read_file
 
+from art.bmp import encode_bmp
 from art.skins import PART_BLOCK
-from animation.skeleton import PARTS, SMALL_PARTS
+from animation.skeleton import BONES, PARTS, SMALL_PARTS, kind_of
 
 # Collision class of every tile code, as the game's table has it.
 CONV = [
@@ -22,6 +23,8 @@ CONV = [
 ]
 SOLID, SLOPE_DOWN, SLOPE_UP, LADDER, LADDER_TOP, PLATFORM, INERT, BREAKABLE = 1, 2, 3, 4, 5, 6, 7, (8, 9)
 TILE = 32
+# Wall codes painted as continuous rock and earth: they must join themselves unseen.
+SEAMLESS_FILLS = (8, 9, 11, 53, 80, 81, 96)
 FIXED_PICTURES = ("healthbar.bmp", "itembar.bmp", "bossbar.bmp", "emptybar.bmp", "projectiles/bullet.bmp")
 SPAWNED_TYPES = (4, 7, 8, 13, 14, 16, 17)
 
@@ -95,6 +98,16 @@ class BitmapForm(unittest.TestCase):
                 self.assertTrue(all(b.opaque(x, y) for y in range(b.height) for x in range(b.width)))
 
 
+class Writer(unittest.TestCase):
+    def test_refuses_pictures_the_reader_would_misread(self):
+        for width, height, colours in ((6, 2, 1), (4, 0, 1), (20, 20, 257)):
+            pixels = [(i % 256, i // 256, 0) for i in range(colours)]
+            pixels += [pixels[0]] * (width * height - len(pixels))
+            with self.subTest(width=width, height=height, colours=colours):
+                with self.assertRaises(ValueError):
+                    encode_bmp(width, height, pixels)
+
+
 class ContentList(unittest.TestCase):
     def test_counts_and_names_fit_the_loader(self):
         skins, scenery, projectiles = contents()
@@ -119,6 +132,17 @@ class Skins(unittest.TestCase):
                     self.assertTrue(any(any(row) for row in block), "empty part")
                     edge = block[0] + block[63] + [row[0] for row in block] + [row[63] for row in block]
                     self.assertFalse(any(edge), "part cut off at its block's edge")
+
+    def test_every_part_reaches_the_joints_it_shares(self):
+        for path in skin_paths():
+            blocks = self.blocks(path)
+            for part, name in enumerate(PARTS):
+                bone = BONES[kind_of(name)]
+                block = blocks[PART_BLOCK[part]]
+                for x, y in [bone.pivot] + list(bone.joints.values()):
+                    near = [block[32 + y + dy][32 + x + dx] for dy in (-1, 0) for dx in (-1, 0)]
+                    with self.subTest(skin=path, part=name, point=(x, y)):
+                        self.assertTrue(any(near), "a gap would open at this joint")
 
     def test_parts_lent_to_the_player_by_placed_enemies_are_small(self):
         for enemy in SPAWNED_TYPES:
@@ -178,6 +202,16 @@ class TileAtlas(unittest.TestCase):
             with self.subTest(code=code):
                 self.assertTrue(all(any(row[:16]) and any(row[16:]) for row in cell[8:]))
                 self.assertTrue(any(not row[16] for row in cell))
+
+    def test_filling_walls_join_themselves_without_a_seam(self):
+        def column_step(code, a, b):
+            x0, y0 = (code & 15) * TILE, (code >> 4) * TILE
+            return sum(abs(luminance(self.atlas.colour(x0 + a, y0 + y)) -
+                           luminance(self.atlas.colour(x0 + b, y0 + y))) for y in range(TILE)) / TILE
+        for code in SEAMLESS_FILLS:
+            inside = sum(column_step(code, x, x + 1) for x in range(TILE - 1)) / (TILE - 1)
+            with self.subTest(code=code):
+                self.assertLessEqual(column_step(code, TILE - 1, 0), 2.5 * inside + 4)
 
     def mean_luminance(self, code):
         x0, y0 = (code & 15) * TILE, (code >> 4) * TILE

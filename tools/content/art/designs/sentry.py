@@ -51,7 +51,7 @@ class Sentry(Design):
         self.flame(c, -2, 15, 5)
 
     def shin(self, c):
-        self.flame(c, -15, 9, 4)
+        self.flame(c, -15, 15, 4)                                                # tip at the ankle
 
     @staticmethod
     def flame(c, top, bottom, width):

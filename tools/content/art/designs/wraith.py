@@ -46,7 +46,7 @@ class Wraith(Design):
         def at(u, v):
             t = (v - top) / float(bottom - top)
             half = top_half + (bottom_half - top_half) * t
-            ragged = bottom - 6 + 6 * abs(((u + 20) / 4.0) % 2 - 1)
+            ragged = bottom - 6 + 6 * abs(((u + 16) / 4.0) % 2 - 1)  # a point in the middle
             return self.robe[2] if abs(u) <= half and v <= ragged else None
         c.paint((-top_half - 1, top, top_half + 1, bottom), at)
         c.line((-top_half * 0.4, top), (-bottom_half * 0.4, bottom - 6), 1.5, self.robe[1])
