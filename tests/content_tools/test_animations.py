@@ -86,6 +86,8 @@ class WhatTheGamePlays(unittest.TestCase):
     def test_lengths_fit_the_game_timing(self):
         _, animations = loaded()
         frames = {index: len(a.frames) for index, a in enumerate(animations)}
+        self.assertEqual(len({frames[index] for index in LOOPING}), 1,
+                         "loops are switched without a restart, so they must be equally long")
         self.assertTrue(8 <= frames[0] <= 12, "standing must run through before the first landing")
         self.assertLess(frames[14], 10, "the jump must end while still in the air")
         self.assertTrue(6 <= frames[2] <= 10)

@@ -141,7 +141,8 @@ KEY_POSES = {
     "die_topple": DIE_TOPPLE,
     "die_lying": DIE_LYING,
 }
-for _turn in range(0, 360, 45):
+TUMBLE_TURNS = range(0, 360, 45)  # one key pose a frame: no in-between cuts a corner
+for _turn in TUMBLE_TURNS:
     KEY_POSES["tumble_%d" % _turn] = tumble(_turn)
 
 # Shots: per place, the body pose, how the gun is held, and the aims. Each
