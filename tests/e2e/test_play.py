@@ -1,0 +1,131 @@
+"""The real game under Xvfb: what a player sees and does in the first seconds.
+
+Pass timing under a real X server is not exact, so the checks measure the picture:
+where the player's blue armour is, how much of the view has changed, and which
+colours appear, never whole pictures pixel by pixel.
+"""
+import os
+import struct
+import time
+import unittest
+
+from harness import REPO, Game, Xvfb
+
+PASS = 0.05  # seconds per pass, at the least
+
+
+def armour(p):
+    return p[2] > p[0] + 60 and p[2] > p[1] + 30 and p[2] > 120
+
+
+def shot(p):
+    return p[0] > 200 and 80 < p[1] < 210 and p[2] < 90
+
+
+def find(picture, test, step=2):
+    """Count, middle and top/bottom rows of the pixels that pass a colour test."""
+    points = [(x, y) for y in range(0, picture.height, step) for x in range(0, picture.width, step)
+              if test(picture.pixel(x, y))]
+    if not points:
+        return None
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    return {"count": len(points), "x": sum(xs) / len(xs), "y": sum(ys) / len(ys), "top": min(ys), "bottom": max(ys)}
+
+
+def bitmap_middle_colour(path):
+    """The colour at the middle of an 8-bit bitmap as the game reads it."""
+    with open(path, "rb") as f:
+        data = f.read()
+    width, height = struct.unpack_from("<ii", data, 18)
+    colours = struct.unpack_from("<i", data, 46)[0]
+    pixels = 54 + 4 * colours
+    index = data[pixels + (height // 2) * width + width // 2]
+    b, g, r = data[54 + 4 * index:54 + 4 * index + 3]
+    return r, g, b
+
+
+def close(a, b, tolerance=12):
+    return all(abs(u - v) <= tolerance for u, v in zip(a, b))
+
+
+class FirstSeconds(unittest.TestCase):
+    """One game for the whole class: it starts, lands, and is played a little."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.x = Xvfb().__enter__()
+        cls.game = Game(cls.x).__enter__()
+        if not cls.game.window_up():
+            raise RuntimeError("the game drew nothing: " + cls.game.output("stderr"))
+        cls.first = cls.x.screenshot()
+        time.sleep(40 * PASS)  # the fall from the start point takes 18 passes
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.game.__exit__(None, None, None)
+        cls.x.__exit__(None, None, None)
+
+    def player(self):
+        found = find(self.x.screenshot(), armour)
+        self.assertIsNotNone(found, "the player's figure is not on the screen")
+        return found
+
+    def test_1_the_start_room_and_a_full_health_bar_are_shown_and_the_player_lands(self):
+        picture = self.x.screenshot()
+        self.assertGreater(picture.non_black_share(), 0.9)
+        full = bitmap_middle_colour(os.path.join(REPO, "data", "healthbar.bmp"))
+        for segment in range(10):
+            self.assertTrue(close(picture.pixel(8 * segment + 4, 24), full), f"segment {segment}")
+        falling = find(self.first, armour)
+        landed = self.player()
+        self.assertGreater(landed["y"] - falling["y"], 20, "the player fell")
+        time.sleep(10 * PASS)
+        self.assertAlmostEqual(self.player()["y"], landed["y"], delta=4, msg="the player stays on the floor")
+
+    def test_2_down_crouches(self):
+        standing = self.player()
+        self.x.keys("keydown", "Down")
+        time.sleep(8 * PASS)
+        crouching = self.player()
+        self.x.keys("keyup", "Down")
+        time.sleep(8 * PASS)
+        self.assertGreater(crouching["top"] - standing["top"], 5)
+        self.assertAlmostEqual(self.player()["top"], standing["top"], delta=3)
+
+    def test_3_space_jumps(self):
+        standing = self.player()
+        self.x.keys("key", "space")
+        time.sleep(8 * PASS)
+        self.assertGreater(standing["y"] - self.player()["y"], 50, "the player rose")
+        time.sleep(45 * PASS)
+        self.assertAlmostEqual(self.player()["y"], standing["y"], delta=4, msg="and came down again")
+
+    def test_4_left_control_fires_a_visible_projectile(self):
+        me = self.player()
+        before = find(self.x.screenshot(), shot)
+        self.x.keys("key", "Control_L")
+        time.sleep(3 * PASS)
+        flying = find(self.x.screenshot(), shot)
+        self.assertIsNotNone(flying, "no shot on the screen")
+        self.assertGreater(flying["count"], (before or {"count": 0})["count"] + 3)
+        self.assertGreater(flying["x"], me["x"], "the shot flies the way the player faces")
+
+    def test_5_holding_right_walks_through_the_door_into_the_next_room(self):
+        start = self.x.screenshot()
+        me = self.player()
+        self.x.keys("keydown", "Right")
+        time.sleep(20 * PASS)
+        walking = self.x.screenshot()
+        self.assertGreater(walking.difference(start), 0.3, "the view follows the player")
+        time.sleep(100 * PASS)
+        self.x.keys("keyup", "Right")
+        time.sleep(10 * PASS)
+        self.x.save_screenshot(os.path.join(os.environ.get("TEST_OUTPUT_DIR", "/tmp"), "e2e_next_room.png"))
+        there = self.x.screenshot()
+        self.assertGreater(there.difference(start), 0.3, "another room fills the view")
+        self.assertGreater(there.difference(start, 0, 400, 640, 480), 0.6, "with another floor")
+        self.assertAlmostEqual(self.player()["x"], me["x"], delta=160, msg="with the player in it")
+
+
+if __name__ == "__main__":
+    unittest.main()
