@@ -42,10 +42,16 @@ bool tokenGoesOn(TokenStream* in, int8_t* c) {
     return !isTokenSpace(*c);
 }
 
-void skipRestOfToken(TokenStream* in) {
+enum TokenKind { NoToken, WordToken, NumberToken };
+
+// Starts the next token; a word is read through, a number is left to the caller.
+TokenKind startNumber(TokenStream* in, int8_t* first) {
+    if (!startToken(in, first)) return NoToken;
+    if (*first <= '9') return NumberToken;
     int8_t c;
     while (tokenGoesOn(in, &c)) {
     }
+    return WordToken;
 }
 
 }  // namespace
@@ -91,11 +97,8 @@ void rejectContent(TokenStream* in, const char* format, ...) {
 
 int32_t readInt(TokenStream* in) {
     int8_t c;
-    if (!startToken(in, &c)) return 0;
-    if (c > '9') {
-        skipRestOfToken(in);
-        return -1;
-    }
+    TokenKind kind = startNumber(in, &c);
+    if (kind != NumberToken) return kind == WordToken ? -1 : 0;
     bool negative = c == '-';
     bool more = negative ? tokenGoesOn(in, &c) : true;
     // Unsigned, so that an overlong number wraps instead of overflowing.
@@ -109,11 +112,8 @@ int32_t readInt(TokenStream* in) {
 
 double readFloat(TokenStream* in) {
     int8_t c;
-    if (!startToken(in, &c)) return 0.0;
-    if (c > '9') {
-        skipRestOfToken(in);
-        return -1.0;
-    }
+    TokenKind kind = startNumber(in, &c);
+    if (kind != NumberToken) return kind == WordToken ? -1.0 : 0.0;
     char val[FloatTokenSize];
     int length = 0;
     do {

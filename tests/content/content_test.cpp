@@ -69,8 +69,13 @@ TEST_F(LoadContent, FillsEveryFieldOfTheWorldFromACompleteFolder) {
     const uint32_t textures[] = {loaded->healthbarTexture, loaded->itembarTexture, loaded->bossbarTexture,
                                  loaded->emptybarTexture, loaded->bulletTexture};
     for (int i = 0; i < 5; i++) {
-        EXPECT_TRUE(glIsTexture(textures[i])) << i;
-        for (int j = 0; j < i; j++) EXPECT_NE(textures[i], textures[j]) << i << " " << j;
+        ASSERT_TRUE(glIsTexture(textures[i])) << FixedPictures[i].path;
+        GLint width = 0, height = 0;
+        glBindTexture(GL_TEXTURE_2D, textures[i]);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+        EXPECT_EQ(width, FixedPictures[i].width) << FixedPictures[i].path;
+        EXPECT_EQ(height, FixedPictures[i].height) << FixedPictures[i].path;
     }
     ASSERT_NE(loaded->animations, nullptr);
     EXPECT_EQ(loaded->animations[66].frameCount, 1);
@@ -113,6 +118,9 @@ TEST_F(LoadContent, ReachesTheFilesInItsFixedOrder) {
     const MissingFiles cases[] = {
         {{"data/dark/background.bmp", "data/dark/tiles.bmp", "data/healthbar.bmp"}, "data/dark/background.bmp"},
         {{"data/dark/tiles.bmp", "data/healthbar.bmp"}, "data/dark/tiles.bmp"},
+        {{"data/healthbar.bmp", "data/itembar.bmp"}, "data/healthbar.bmp"},
+        {{"data/itembar.bmp", "data/bossbar.bmp"}, "data/itembar.bmp"},
+        {{"data/bossbar.bmp", "data/emptybar.bmp"}, "data/bossbar.bmp"},
         {{"data/projectiles/bullet.bmp", "data/emptybar.bmp", "data/AnimationData.txt"}, "data/emptybar.bmp"},
         {{"data/projectiles/bullet.bmp", "data/AnimationData.txt", "data/map.txt"}, "data/projectiles/bullet.bmp"},
         {{"data/AnimationData.txt", "data/map.txt"}, "data/AnimationData.txt"},

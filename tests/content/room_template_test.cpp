@@ -48,7 +48,7 @@ TEST(LoadRoomTemplates, ReadsTilesSpawnsAndReservedNumbersInFileOrder) {
     }
     std::vector<std::string> templates = templatesOfEveryMask();
     // Mask 6 again, after the first one of mask 6: with spawns, reserved numbers and flags.
-    templates.push_back(tiles + "6 -15 5 0\n2\n320 600 1 4\n100 40 7 17\n");
+    templates.push_back(tiles + "6 -15 5 -1\n2\n320 600 1 4\n100 40 7 17\n");
     // Mask 6 before any other: no spawns, so the next number is a tile code.
     templates.insert(templates.begin(), templateText(6, "0", tileCodes(127)));
     LoadedTemplates loaded(mapText(templates));
@@ -61,7 +61,10 @@ TEST(LoadRoomTemplates, ReadsTilesSpawnsAndReservedNumbersInFileOrder) {
     const RoomTemplate& noSpawns = loaded.templates[6];
     EXPECT_EQ(noSpawns.tiles[0][0], 127);
     EXPECT_EQ(noSpawns.spawnCount, 0);
-    EXPECT_EQ(loaded.templates[7].tiles[0][0], 0);  // the one of templatesOfEveryMask
+    const RoomTemplate& plain = loaded.templates[7];  // the one of templatesOfEveryMask
+    EXPECT_EQ(plain.tiles[0][0], 0);
+    EXPECT_EQ(plain.reservedFlags[0], 0);
+    EXPECT_EQ(plain.reservedFlags[1], 0);
 
     const RoomTemplate& room = loaded.templates[8];
     EXPECT_EQ(room.doorMask, 6);
@@ -70,7 +73,7 @@ TEST(LoadRoomTemplates, ReadsTilesSpawnsAndReservedNumbersInFileOrder) {
     EXPECT_EQ(room.tiles[19][19], 399 % 128);
     EXPECT_EQ(room.reservedValue, -15);
     EXPECT_EQ(room.reservedFlags[0], 1);
-    EXPECT_EQ(room.reservedFlags[1], 0);
+    EXPECT_EQ(room.reservedFlags[1], 1);
     ASSERT_EQ(room.spawnCount, 2);
     const SpawnPoint expected[2] = {{320, 600, 4, 1, 1}, {100, 40, 17, 1, 1}};
     for (int i = 0; i < 2; i++) {
