@@ -4,7 +4,7 @@
 
 #include "tests/support/offscreen_gl.h"
 #include "tests/support/scratch.h"
-#include "tools/make_icons/rgba_picture.h"
+#include "tools/picture/rgba_picture.h"
 
 namespace {
 

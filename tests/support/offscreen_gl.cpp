@@ -1,12 +1,12 @@
 #include "tests/support/offscreen_gl.h"
 
 #include <GL/gl.h>
-#include <png.h>
 
 #include <cstdio>
 #include <cstring>
 
 #include "render/drawing_state.h"
+#include "tools/picture/rgba_picture.h"
 
 OffscreenGl::OffscreenGl() : buffer(Width * Height * 4) {
     context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
@@ -35,25 +35,10 @@ uint32_t OffscreenGl::pixel(int x, int y) const {
 
 bool OffscreenGl::savePng(const std::string& path) const {
     glFinish();
-    FILE* file = fopen(path.c_str(), "wb");
-    if (!file) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    bool written = false;
-    if (info && !setjmp(png_jmpbuf(png))) {
-        png_init_io(png, file);
-        png_set_IHDR(png, info, Width, Height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
-                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_write_info(png, info);
-        for (int y = 0; y < Height; y++) {
-            std::vector<uint8_t> row(&buffer[(Height - 1 - y) * Width * 4], &buffer[(Height - y) * Width * 4]);
-            for (int x = 0; x < Width; x++) row[x * 4 + 3] = 255;
-            png_write_row(png, row.data());
-        }
-        png_write_end(png, nullptr);
-        written = true;
+    std::vector<uint32_t> picture(Width * Height);
+    for (int y = 0; y < Height; y++) {
+        memcpy(&picture[y * Width], &buffer[(Height - 1 - y) * Width * 4], Width * 4);
     }
-    png_destroy_write_struct(&png, &info);
-    fclose(file);
-    return written;
+    for (uint32_t& colour : picture) colour |= 0xff000000u;  // the screen has no transparency
+    return writePng(path.c_str(), Width, Height, picture.data());
 }

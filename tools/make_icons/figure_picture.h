@@ -2,7 +2,7 @@
 // alpha test as on screen, into a picture instead of a frame buffer.
 #pragma once
 #include "content/animation.h"
-#include "tools/make_icons/rgba_picture.h"
+#include "tools/picture/rgba_picture.h"
 
 // Sides of one part's square image, in figure units and in texels.
 constexpr int PartSide = 64;

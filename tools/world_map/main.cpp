@@ -9,7 +9,7 @@
 
 #include "tools/check_content/offscreen_world.h"
 #include "tools/world_map/map_picture.h"
-#include "tools/world_map/png_writer.h"
+#include "tools/picture/rgba_picture.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     if (loaded) map = drawWorldMap();
     closeOffscreenWorld();
     if (!loaded) return 1;
-    if (!writePng(picture.c_str(), map.width, map.height, map.pixels)) {
+    if (!writePng(picture.c_str(), map.width, map.height, map.pixels.data())) {
         fprintf(stderr, "world-map: could not write %s\n", picture.c_str());
         return 1;
     }

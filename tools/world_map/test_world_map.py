@@ -40,19 +40,20 @@ def read_png(path):
         body = data[at + 8:at + 8 + length]
         if kind == b"IHDR":
             width, height, depth, colour_type = struct.unpack_from(">IIBB", body)
-            assert (depth, colour_type) == (8, 2)
+            assert depth == 8 and colour_type in (2, 6)
+            size = 3 if colour_type == 2 else 4
         elif kind == b"IDAT":
             idat += body
         at += 12 + length
-    raw, stride, rows = zlib.decompress(idat), width * 3, []
+    raw, stride, rows = zlib.decompress(idat), width * size, []
     previous = bytearray(stride)
     for y in range(height):
         kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
         for x in range(stride):
-            left = line[x - 3] if x >= 3 else 0
-            up, up_left = previous[x], previous[x - 3] if x >= 3 else 0
+            left = line[x - size] if x >= size else 0
+            up, up_left = previous[x], previous[x - size] if x >= size else 0
             line[x] = (line[x] + (0, left, up, (left + up) // 2, paeth(left, up, up_left))[kind]) & 0xff
-        rows.append(line)
+        rows.append(bytearray(b for i, b in enumerate(line) if i % size < 3))  # red, green, blue
         previous = line
     return width, height, rows
 

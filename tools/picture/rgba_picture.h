@@ -17,5 +17,10 @@ struct RgbaPicture {
 
 inline uint32_t alphaOf(uint32_t color) { return color >> 24; }
 
-// Writes the picture as an 8-bit RGBA PNG. False after one line on standard error.
-bool writePng(const char* path, const RgbaPicture& picture);
+// Writes width x height colour words, top row first, as an 8-bit RGBA PNG.
+// False after one line on standard error.
+bool writePng(const char* path, int32_t width, int32_t height, const uint32_t* pixels);
+
+inline bool writePng(const char* path, const RgbaPicture& picture) {
+    return writePng(path, picture.width, picture.height, picture.pixels.data());
+}
