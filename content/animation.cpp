@@ -11,7 +11,7 @@ constexpr int32_t MaxKeyPoses = 10000;   // about 4 MB of key poses
 constexpr int32_t MaxAnimations = 10000;
 constexpr int32_t MaxSteps = 10000;      // steps of one animation
 constexpr int32_t MaxFrames = 100000;    // frames of all animations together, about 38 MB
-// The file holds the header numbers in the order 1st, 3rd, 2nd, 4th of the record.
+// Where each header number goes, in file order: the record keeps them as 1st, 3rd, 2nd, 4th.
 constexpr int HeaderSlotOfNumber[4] = {0, 2, 1, 3};
 
 // One animation as the file gives it: S + 1 key pose indices and S step lengths.

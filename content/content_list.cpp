@@ -51,57 +51,55 @@ bool loadPicture(const PictureKind& kind, const char* name, IndexedBitmap* pictu
     return false;
 }
 
-class ListReader {
-public:
-    ListReader(FILE* file, const char* path) : file(file), path(path) {}
-
-    // Reads a section's count and names and loads their pictures into arrays[kind].
-    bool readSection(const Section& section, int32_t* count, IndexedBitmap** arrays[]) {
-        long number;
-        int matched = fscanf(file, "%ld", &number);
-        if (matched == EOF && ferror(file)) {
-            reportContentError(path, "cannot be read (%s)", strerror(errno));
-            return false;
-        }
-        if (matched != 1) {
-            reportContentError(path, "%s count is %s", section.item, matched == EOF ? "missing" : "not a number");
-            return false;
-        }
-        if (number < 1 || number > MaxItemCount) {
-            reportContentError(path, "%s count %ld is outside 1..%ld", section.item, number, MaxItemCount);
-            return false;
-        }
-        *count = int32_t(number);
-        for (int kind = 0; kind < section.kindCount; kind++) *arrays[kind] = new IndexedBitmap[*count]();
-        for (int32_t i = 0; i < *count; i++) {
-            if (!readItem(section, i, arrays)) return false;
-        }
-        return true;
-    }
-
-private:
-    bool readItem(const Section& section, int32_t index, IndexedBitmap** arrays[]) {
-        char name[PathBufferSize];
-        if (fscanf(file, "%255s", name) != 1) {
-            reportContentError(path, "%s %d: name is missing", section.item, index);
-            return false;
-        }
-        for (int kind = 0; kind < section.kindCount; kind++) {
-            int longest = longestName(*section.kinds[kind]);
-            if (int(strlen(name)) > longest) {
-                reportContentError(path, "%s %d: name is longer than %d characters", section.item, index, longest);
-                return false;
-            }
-        }
-        for (int kind = 0; kind < section.kindCount; kind++) {
-            if (!loadPicture(*section.kinds[kind], name, &(*arrays[kind])[index])) return false;
-        }
-        return true;
-    }
-
+// The open list, for messages.
+struct ListFile {
     FILE* file;
     const char* path;
 };
+
+// Reads one name and loads its picture of every kind into place index of arrays[kind].
+bool readItem(const ListFile& list, const Section& section, int32_t index, IndexedBitmap** arrays[]) {
+    char name[PathBufferSize];
+    if (fscanf(list.file, "%255s", name) != 1) {
+        reportContentError(list.path, "%s %d: name is missing", section.item, index);
+        return false;
+    }
+    for (int kind = 0; kind < section.kindCount; kind++) {
+        int longest = longestName(*section.kinds[kind]);
+        if (int(strlen(name)) > longest) {
+            reportContentError(list.path, "%s %d: name is longer than %d characters", section.item, index, longest);
+            return false;
+        }
+    }
+    for (int kind = 0; kind < section.kindCount; kind++) {
+        if (!loadPicture(*section.kinds[kind], name, &(*arrays[kind])[index])) return false;
+    }
+    return true;
+}
+
+// Reads a section's count and names and loads their pictures into arrays[kind].
+bool readSection(const ListFile& list, const Section& section, int32_t* count, IndexedBitmap** arrays[]) {
+    long number;
+    int matched = fscanf(list.file, "%ld", &number);
+    if (matched == EOF && ferror(list.file)) {
+        reportContentError(list.path, "cannot be read (%s)", strerror(errno));
+        return false;
+    }
+    if (matched != 1) {
+        reportContentError(list.path, "%s count is %s", section.item, matched == EOF ? "missing" : "not a number");
+        return false;
+    }
+    if (number < 1 || number > MaxItemCount) {
+        reportContentError(list.path, "%s count %ld is outside 1..%ld", section.item, number, MaxItemCount);
+        return false;
+    }
+    *count = int32_t(number);
+    for (int kind = 0; kind < section.kindCount; kind++) *arrays[kind] = new IndexedBitmap[*count]();
+    for (int32_t i = 0; i < *count; i++) {
+        if (!readItem(list, section, i, arrays)) return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -119,13 +117,13 @@ bool loadContentList(const char* path, ContentPictures* pictures) {
         return false;
     }
     ContentPictures read = {};
-    ListReader list(file, path);
+    const ListFile list = {file, path};
     IndexedBitmap** skinArrays[] = {&read.skins};
     IndexedBitmap** sceneryArrays[] = {&read.backgrounds, &read.tileAtlases};
     IndexedBitmap** projectileArrays[] = {&read.projectileImages};
-    bool loaded = list.readSection(Skins, &read.skinCount, skinArrays) &&
-                  list.readSection(Scenery, &read.sceneryCount, sceneryArrays) &&
-                  list.readSection(Projectiles, &read.projectileImageCount, projectileArrays);
+    bool loaded = readSection(list, Skins, &read.skinCount, skinArrays) &&
+                  readSection(list, Scenery, &read.sceneryCount, sceneryArrays) &&
+                  readSection(list, Projectiles, &read.projectileImageCount, projectileArrays);
     fclose(file);
     if (loaded) {
         *pictures = read;

@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 
 #include "content/animation.h"
 #include "content/room_template.h"
@@ -116,9 +118,13 @@ void writeDataFolder(const ScratchDir& dir) {
 WorkingDirectory::WorkingDirectory(const std::string& path) {
     char here[PATH_MAX];
     previous = getcwd(here, sizeof here) ? here : ".";
-    if (chdir(path.c_str()) != 0) previous.clear();
+    // Going on elsewhere would read the wrong files.
+    if (chdir(path.c_str()) != 0) {
+        perror(path.c_str());
+        abort();
+    }
 }
 
 WorkingDirectory::~WorkingDirectory() {
-    if (!previous.empty() && chdir(previous.c_str()) != 0) perror(previous.c_str());
+    if (chdir(previous.c_str()) != 0) perror(previous.c_str());
 }

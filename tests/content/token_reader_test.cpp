@@ -96,18 +96,6 @@ TEST(TokenReaders, ReportOneLineAndStopAtBadTokens) {
     }
 }
 
-TEST(TokenReaders, MessagesNameThePlaceAndTheRange) {
-    Tokens tokens("3 19 ");
-    setTokenPlace(&tokens.stream, "template %d", 12);
-    int32_t value;
-    testing::internal::CaptureStderr();
-    EXPECT_TRUE(readIntInRange(&tokens.stream, 0, 15, "door mask", &value));
-    EXPECT_EQ(value, 3);
-    EXPECT_FALSE(readIntInRange(&tokens.stream, 0, 15, "door mask", &value));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              tokens.path + ": template 12: door mask 19 is outside 0..15\n");
-}
-
 TEST(TokenReaders, MissingAndUnreadableFilesAreReported) {
     ScratchDir dir;
     std::string missing = dir.path() + "/none.txt";
