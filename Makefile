@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: play test setup build bench soak clean package screenshot
+.PHONY: play test setup build bench soak clean package screenshot world-map
 
 setup:
 	@tools/bootstrap
@@ -28,3 +28,7 @@ package: build
 # The README's picture of the running game, under a private X server.
 screenshot: build
 	python3 packaging/screenshot.py $(BUILD)/cavern docs/screenshot.png
+
+# The fifty rooms as the game builds them, in one picture: $(BUILD)/world-map.png.
+world-map: build
+	./$(BUILD)/tools/world-map . $(BUILD)/world-map.png
