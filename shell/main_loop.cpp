@@ -39,11 +39,7 @@ void startPlay() {
     actorCursor = 0;
 }
 
-bool runPass() {
-    updateCamera();
-    platformDelay(PassDelayMs);
-    bool running = drainEvents();
-
+void simulatePass() {
     const Body& body = world->player.body;
     int32_t oldRoomX = roomOf(body.x);
     int32_t oldRoomY = roomOf(body.y);
@@ -56,6 +52,13 @@ bool runPass() {
     for (Projectile& projectile : world->projectiles) {
         if (projectile.type != ProjectileFree) updateProjectile(&projectile);
     }
+}
+
+bool runPass() {
+    updateCamera();
+    platformDelay(PassDelayMs);
+    bool running = drainEvents();
+    simulatePass();
     renderFrame();
     return running;
 }

@@ -6,6 +6,8 @@ constexpr int MaxEventsPerPass = 1024;  // the rest of a flood waits for the nex
 
 // Places the player and the camera before the first pass.
 void startPlay();
+// The pass's moves without input or drawing: the player, the enemies, the projectiles.
+void simulatePass();
 // One pass in the game's order. False once a quit request has arrived.
 bool runPass();
 // Passes until the player quits.
