@@ -11,12 +11,17 @@ build: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The game reads data/ from its working folder: the repository root.
+# The game reads data/ from its working folder: the repository root. Unscaled,
+# SDL's compatibility library shows the picture whole on a larger screen.
 play: build
-	./$(BUILD)/cavern
+	SDL12COMPAT_OPENGL_SCALING=$${SDL12COMPAT_OPENGL_SCALING:-0} ./$(BUILD)/cavern
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Every benchmark beside its floor and its target, in one table; needs Xvfb.
+bench: build
+	python3 bench/run_bench.py $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

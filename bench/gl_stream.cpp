@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "tests/support/offscreen_gl.h"
+
 // The recording build of the renderer, under the names recording_gl.h gives it.
 void recordingRenderFrame();
 
@@ -17,6 +19,7 @@ void append(GlOp op, uint32_t word = 0, float a = 0, float b = 0, float c = 0, f
 
 void recordClear(GLbitfield mask) { append(GlOp::Clear, mask); }
 void recordLoadIdentity() { append(GlOp::LoadIdentity); }
+// The renderer binds 2-D textures only.
 void recordBindTexture(GLenum, GLuint texture) { append(GlOp::BindTexture, texture); }
 void recordBegin(GLenum mode) { append(GlOp::Begin, mode); }
 void recordEnd() { append(GlOp::End); }
@@ -51,4 +54,11 @@ void replay(const GlStream& stream) {
         case GlOp::Rotate: glRotatef(v[0], v[1], v[2], v[3]); break;
         }
     }
+}
+
+std::vector<uint8_t> readScreen() {
+    glFinish();
+    std::vector<uint8_t> pixels(OffscreenGl::Width * OffscreenGl::Height * 4);
+    glReadPixels(0, 0, OffscreenGl::Width, OffscreenGl::Height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
 }

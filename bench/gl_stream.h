@@ -20,3 +20,6 @@ GlStream recordFrame();
 
 // The stream's calls, made in order with plain OpenGL.
 void replay(const GlStream& stream);
+
+// The picture drawn so far on the current 640 x 480 context, as RGBA rows bottom-up.
+std::vector<uint8_t> readScreen();

@@ -38,5 +38,11 @@ if [ "$(readlink -- "$link")" != "$data" ]; then
     ln -sfn -- "$data" "$link" || fail "cannot link $link to $data"
 fi
 
+# On a screen larger than 640 x 480, SDL 1.2's compatibility library scales
+# the picture to a window it takes to fill the screen; with no window manager
+# to make it so, that window stays 640 x 480 and shows a magnified corner.
+# Unscaled, the picture is shown whole; the classic library ignores this.
+export SDL12COMPAT_OPENGL_SCALING="${SDL12COMPAT_OPENGL_SCALING:-0}"
+
 cd -- "$state" || fail "cannot enter $state"
 exec "$game"

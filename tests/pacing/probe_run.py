@@ -13,9 +13,28 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "e2e"))
-from harness import REPO, Xvfb  # noqa: E402  (the e2e folder is found above)
+import harness  # noqa: E402  (the e2e folder is found above)
+from harness import REPO  # noqa: E402
 
 PASS_DELAY_MS = 50
+
+
+class Xvfb(harness.Xvfb):
+    """An X server that outlives the programs run on it one after another.
+
+    Xvfb resets when its last client leaves and refuses the programs that
+    connect meanwhile; a silent client kept connected all along prevents that.
+    """
+
+    def __enter__(self):
+        super().__enter__()
+        self.keeper = subprocess.Popen(["xprop", "-root", "-spy"], env=self.env(),
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return self
+
+    def __exit__(self, *exc):
+        harness._stop(self.keeper)
+        super().__exit__(*exc)
 
 
 class Pass:
@@ -39,14 +58,20 @@ class ProbedRun:
         env = self.xvfb.env()
         env.update(self.extra_env, LD_PRELOAD=self.probe, SWAP_PROBE_FILE=self.log)
         self.started = time.monotonic_ns()
-        self.process = subprocess.Popen([self.program], cwd=self.folder, env=env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        with open(os.path.join(self.folder, "output.txt"), "wb") as output:
+            self.process = subprocess.Popen([self.program], cwd=self.folder, env=env, stdout=output,
+                                            stderr=subprocess.STDOUT)
         self.status = self.max_rss_kb = None
         return self
 
     def __exit__(self, *exc):
         self.stop()
         shutil.rmtree(self.folder, ignore_errors=True)  # the data link goes, never what it points to
+
+    def output(self):
+        """What the program wrote on standard output and standard error."""
+        with open(os.path.join(self.folder, "output.txt"), errors="replace") as f:
+            return f.read()
 
     def passes(self):
         if not os.path.exists(self.log):
@@ -57,35 +82,45 @@ class ProbedRun:
     def wait_for_swaps(self, count, timeout):
         """The probe's lines once there are count of them; fewer if the program ends or time runs out."""
         deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline and self.process.poll() is None:
+        while time.monotonic() < deadline and self.running():
             passes = self.passes()
             if len(passes) >= count:
                 return passes
             time.sleep(0.01)
         return self.passes()
 
+    def running(self):
+        """Reaps the program here, never through Popen, so that its resource usage is kept."""
+        if self.status is None:
+            self._reap(os.WNOHANG)
+        return self.status is None
+
+    def _reap(self, options):
+        pid, status, usage = os.wait4(self.process.pid, options)
+        if pid:
+            self.process.returncode = self.status = os.waitstatus_to_exitcode(status)
+            self.max_rss_kb = usage.ru_maxrss
+
     def stop(self, grace=5.0):
         """Ends the program if it still runs (SDL turns SIGTERM into a quit request) and reaps it."""
-        if self.status is not None:
+        if not self.running():
             return
-        if self.process.poll() is None:
-            self.process.terminate()
+        self.process.terminate()
         deadline = time.monotonic() + grace
-        while time.monotonic() < deadline:
-            pid, status, usage = os.wait4(self.process.pid, os.WNOHANG)
-            if pid:
-                break
+        while self.running() and time.monotonic() < deadline:
             time.sleep(0.01)
-        else:
+        if self.running():
             self.process.kill()
-            pid, status, usage = os.wait4(self.process.pid, 0)
-        self.process.returncode = self.status = os.waitstatus_to_exitcode(status)
-        self.max_rss_kb = usage.ru_maxrss
+            self._reap(0)
 
-    def seconds_to_first_swap(self):
+    def first_swap(self):
+        """Milliseconds from the start to the first swap, and to the start and end of the delay before it."""
         passes = self.wait_for_swaps(1, 30)
-        return (passes[0].swap - self.started) / 1e9 if passes else None
-
+        if not passes:
+            return None
+        first = passes[0]
+        since_start = [(t - self.started) / 1e6 if t else None for t in (first.swap, first.delay_start, first.delay_end)]
+        return tuple(since_start)
 
 def periods_and_work(passes):
     """Per pass after the first: the time from the previous swap, and that time less the delay, in ms."""

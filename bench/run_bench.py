@@ -1,0 +1,178 @@
+"""make bench: every benchmark beside its floor and its target, in one table.
+
+In-process figures come from cavern_bench (Google Benchmark); start-up, memory,
+pacing and the game's own share of the CPU from the real game under Xvfb, the
+start-up runs alternating with the bare SDL + GL program's.
+Usage: run_bench.py BUILD_FOLDER
+"""
+import json
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(REPO, "tests", "pacing"))
+from probe_run import PASS_DELAY_MS, ProbedRun, Xvfb, median, percentile, periods_and_work  # noqa: E402
+
+STARTS = 7                # start-up runs of each program, taken in turns
+LANDING_PASSES = 40       # the player falls into the start room and stands
+PACED_PASSES = 400
+PROFILED_SECONDS = 8
+PROFILE_HZ = 1999
+OWN_CODE = "cavern"       # the executable holds all of the game's own code
+
+# Targets, as ratios to the floors where there is one.
+SIMULATION_LIMIT_US = 50
+RENDER_RATIO_LIMIT = 1.1
+START_RATIO_LIMIT = 1.3
+MEMORY_ALLOWANCE_MB = 40
+PERIOD_TOLERANCE = 0.02
+PERIOD_P99_LIMIT_MS = 60
+OWN_CPU_LIMIT = 0.05
+
+
+def in_process_benchmarks(build):
+    with tempfile.NamedTemporaryFile(suffix=".json") as out:
+        run = subprocess.run([os.path.join(build, "bench", "cavern_bench"), "--benchmark_out=" + out.name,
+                              "--benchmark_out_format=json"], cwd=REPO, capture_output=True, text=True)
+        if run.returncode != 0:
+            sys.exit(f"bench: cavern_bench failed\n{run.stdout}{run.stderr}")
+        results = json.load(open(out.name))["benchmarks"]
+    by_name = {}
+    for result in results:
+        if result.get("error_occurred"):
+            sys.exit(f"bench: {result['name']}: {result.get('error_message')}")
+        by_name[result["name"].split("/")[0]] = result
+    return by_name
+
+
+def start_ups(x, game, bare, probe):
+    """Each program's first swaps (see ProbedRun.first_swap) and peak memories, the two run in turns."""
+    swaps = {game: [], bare: []}
+    memory = {game: [], bare: []}
+    for _ in range(STARTS):
+        for program in (game, bare):
+            with ProbedRun(x, program, probe) as run:
+                first = run.first_swap()
+                run.stop()
+                if first is None:
+                    sys.exit(f"bench: {program} swapped no frame\n{run.output()}")
+                swaps[program].append(first)
+                memory[program].append(run.max_rss_kb / 1024)
+    return swaps, memory
+
+
+def paced_run(x, game, probe):
+    with ProbedRun(x, game, probe) as run:
+        passes = run.wait_for_swaps(LANDING_PASSES + PACED_PASSES + 1, timeout=120)
+        run.stop()
+        periods, work = periods_and_work(passes[LANDING_PASSES:])
+        return periods, work, run.max_rss_kb / 1024
+
+
+def own_cpu_share(x, game, probe):
+    """The share of the game process's CPU samples that fall in its own code, and passes profiled."""
+    with ProbedRun(x, game, probe) as run, tempfile.TemporaryDirectory() as scratch:
+        run.wait_for_swaps(LANDING_PASSES, timeout=60)
+        data = os.path.join(scratch, "perf.data")
+        before = len(run.passes())
+        recorded = subprocess.run(["perf", "record", "-q", "-F", str(PROFILE_HZ), "-p", str(run.process.pid),
+                                   "-o", data, "--", "sleep", str(PROFILED_SECONDS)], capture_output=True)
+        passes = len(run.passes()) - before
+        if recorded.returncode != 0:
+            return None
+        report = subprocess.run(["perf", "report", "-i", data, "--sort", "dso", "--stdio", "-q"],
+                                capture_output=True, text=True).stdout
+    shares = {}
+    for line in report.splitlines():
+        match = re.match(r"\s*([\d.]+)%\s+(\S+)", line)
+        if match:
+            shares[match.group(2)] = float(match.group(1)) / 100
+    return shares.get(OWN_CODE, 0.0), shares, passes
+
+
+def sdl_in_use(game):
+    libraries = subprocess.run(["ldd", game], capture_output=True, text=True).stdout
+    match = re.search(r"libSDL-1\.2\.so\.0 => (\S+)", libraries)
+    return os.path.basename(os.path.realpath(match.group(1))) if match else "unknown"
+
+
+def verdict(met):
+    return "yes" if met else "NO"
+
+
+def main(build):
+    game = os.path.join(build, "cavern")
+    bare = os.path.join(build, "bench", "bare_sdl_gl")
+    probe = os.path.join(build, "tests", "pacing", "libswap_probe.so")
+    rows = []
+
+    def row(measure, value, floor="", ratio="", target="", met=None):
+        rows.append((measure, value, floor, ratio, target, "" if met is None else verdict(met)))
+
+    bench = in_process_benchmarks(build)
+    for name, label in (("BM_SimulationQuietRoom", "simulation pass, quiet room"),
+                        ("BM_SimulationFullTables", "simulation pass, full tables")):
+        us = bench[name]["real_time"]
+        full = "Full" in name
+        row(label, f"{us:.2f} us", target=f"< {SIMULATION_LIMIT_US} us" if full else "",
+            met=us < SIMULATION_LIMIT_US if full else None)
+    for name, label in (("BM_RenderFrameTypicalRoom", "renderFrame, typical room"),
+                        ("BM_RenderFrameFullTables", "renderFrame, full tables")):
+        result = bench[name]
+        ratio = result["ratio"]
+        row(f"{label} ({int(result['gl_calls'])} GL calls)", f"{result['frame_ms']:.2f} ms",
+            f"{result['floor_ms']:.2f} ms replayed", f"{ratio:.3f}", f"<= {RENDER_RATIO_LIMIT}",
+            ratio <= RENDER_RATIO_LIMIT)
+    row("loadContent + setupWorld", f"{bench['BM_LoadContentAndSetupWorld']['real_time']:.1f} ms")
+
+    with Xvfb() as x:
+        swaps, memory = start_ups(x, game, bare, probe)
+        periods, work, paced_memory = paced_run(x, game, probe)
+        profile = own_cpu_share(x, game, probe)
+
+    game_start = median([first[0] for first in swaps[game]])
+    bare_start = median([first[0] for first in swaps[bare]])
+    to_loop = median([first[1] for first in swaps[game]])
+    first_frame = median([first[0] - first[2] for first in swaps[game]])
+    row(f"start to first frame (median of {STARTS})", f"{game_start:.0f} ms", f"{bare_start:.0f} ms bare",
+        f"{game_start / bare_start:.2f}", f"<= {START_RATIO_LIMIT}", game_start / bare_start <= START_RATIO_LIMIT)
+    row(f"  of which: to the first pass {to_loop:.0f} ms, its delay {PASS_DELAY_MS} ms, drawing {first_frame:.0f} ms",
+        f"{game_start - PASS_DELAY_MS:.0f} ms", f"{bare_start:.0f} ms bare",
+        f"{(game_start - PASS_DELAY_MS) / bare_start:.2f}", "(less the delay)")
+    game_peak = max(memory[game] + [paced_memory])
+    bare_peak = max(memory[bare])
+    row("peak memory (max RSS)", f"{game_peak:.1f} MB", f"{bare_peak:.1f} MB bare",
+        f"+{game_peak - bare_peak:.1f} MB", f"<= +{MEMORY_ALLOWANCE_MB} MB",
+        game_peak - bare_peak <= MEMORY_ALLOWANCE_MB)
+
+    period, pass_work = median(periods), median(work)
+    expected = PASS_DELAY_MS + pass_work
+    row(f"pass period, median of {PACED_PASSES}", f"{period:.2f} ms", f"{expected:.2f} ms = 50 + work",
+        f"{period / expected:.3f}", f"within {PERIOD_TOLERANCE:.0%}",
+        abs(period / expected - 1) <= PERIOD_TOLERANCE)
+    p99 = percentile(periods, 0.99)
+    row("pass period, 99th percentile", f"{p99:.2f} ms", target=f"< {PERIOD_P99_LIMIT_MS} ms",
+        met=p99 < PERIOD_P99_LIMIT_MS)
+    if profile:
+        share, shares, passes = profile
+        others = ", ".join(f"{name} {value:.0%}" for name, value in sorted(shares.items(), key=lambda s: -s[1])[:4])
+        row(f"own CPU share of a pass ({passes} passes; {others})", f"{share:.2%}",
+            target=f"<= {OWN_CPU_LIMIT:.0%}", met=share <= OWN_CPU_LIMIT)
+    else:
+        row("own CPU share of a pass", "perf could not profile here")
+
+    print(f"SDL 1.2 in use: {sdl_in_use(game)}")
+    widths = [max(len(r[i]) for r in rows + [HEADER]) for i in range(len(HEADER))]
+    for r in [HEADER] + rows:
+        print("  ".join(cell.ljust(width) for cell, width in zip(r, widths)).rstrip())
+
+
+HEADER = ("measure", "game", "floor", "ratio", "target", "met")
+
+if __name__ == "__main__":
+    if len(sys.argv) != 2:
+        sys.exit(__doc__)
+    main(os.path.abspath(sys.argv[1]))
