@@ -34,7 +34,7 @@ bool loadContent() {
     ContentPictures pictures;
     if (!loadContentList(ContentListPath, &pictures)) return false;
     keepPictures(pictures);
-    return loadFixedTextures() && loadAnimations(AnimationPath, &world->animations) &&
+    return loadFixedTextures() && loadAnimations(AnimationPath, &world->animations, &world->animationCount) &&
            loadRoomTemplates(RoomTemplatePath, &world->roomTemplates, world->firstTemplateByMask,
                              world->templateCountByMask) >= 0;
 }

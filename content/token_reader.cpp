@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int FloatTokenSize = 30;  // buffer of a number token, its terminator included
+constexpr int64_t ExactLimit = int64_t(1) << 32;  // past it a number never gets back into 32 bits
 
 // Characters compare as signed bytes: bytes 128..255 sort below every digit.
 bool isTokenSpace(int8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
@@ -54,6 +55,32 @@ TokenKind startNumber(TokenStream* in, int8_t* first) {
     return WordToken;
 }
 
+// A number token by readInt's rules. The value wraps like 32-bit arithmetic; *fits
+// says whether the number itself lies in the 32-bit range.
+int32_t readNumber(TokenStream* in, bool* fits) {
+    *fits = true;
+    int8_t c;
+    TokenKind kind = startNumber(in, &c);
+    if (kind != NumberToken) return kind == WordToken ? -1 : 0;
+    bool negative = c == '-';
+    bool more = negative ? tokenGoesOn(in, &c) : true;
+    // Unsigned, so that an overlong number wraps instead of overflowing. The exact
+    // value goes beside it until it is too large ever to come back into range.
+    uint32_t value = 0;
+    int64_t exact = 0;
+    while (more) {
+        value = value * 10 + uint32_t(c - '0');
+        if (*fits) {
+            exact = exact * 10 + (c - '0');
+            *fits = exact > -ExactLimit && exact < ExactLimit;
+        }
+        more = tokenGoesOn(in, &c);
+    }
+    if (negative) exact = -exact;
+    *fits = *fits && exact >= INT32_MIN && exact <= INT32_MAX;
+    return int32_t(negative ? 0u - value : value);
+}
+
 }  // namespace
 
 bool openTokens(TokenStream* in, const char* path) {
@@ -96,18 +123,8 @@ void rejectContent(TokenStream* in, const char* format, ...) {
 }
 
 int32_t readInt(TokenStream* in) {
-    int8_t c;
-    TokenKind kind = startNumber(in, &c);
-    if (kind != NumberToken) return kind == WordToken ? -1 : 0;
-    bool negative = c == '-';
-    bool more = negative ? tokenGoesOn(in, &c) : true;
-    // Unsigned, so that an overlong number wraps instead of overflowing.
-    uint32_t value = 0;
-    while (more) {
-        value = value * 10 + uint32_t(c - '0');
-        more = tokenGoesOn(in, &c);
-    }
-    return int32_t(negative ? 0u - value : value);
+    bool fits;
+    return readNumber(in, &fits);
 }
 
 double readFloat(TokenStream* in) {
@@ -133,8 +150,13 @@ double readFloat(TokenStream* in) {
 }
 
 bool readIntInRange(TokenStream* in, int32_t low, int32_t high, const char* what, int32_t* value) {
-    *value = readInt(in);
+    bool fits;
+    *value = readNumber(in, &fits);
     if (in->failed) return false;
+    if (!fits) {
+        rejectContent(in, "%s is outside %d..%d (beyond 32 bits)", what, low, high);
+        return false;
+    }
     if (*value < low || *value > high) {
         rejectContent(in, "%s %d is outside %d..%d", what, *value, low, high);
         return false;

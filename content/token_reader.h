@@ -29,5 +29,6 @@ int32_t readInt(TokenStream* in);
 // A word reads as -1.0; a number token goes through "%f" into a float.
 double readFloat(TokenStream* in);
 
-// readInt, rejecting a value outside low..high with a message naming what it is.
+// readInt, rejecting a value outside low..high with a message naming what it is;
+// a number beyond 32 bits is rejected rather than wrapped into the range.
 bool readIntInRange(TokenStream* in, int32_t low, int32_t high, const char* what, int32_t* value);

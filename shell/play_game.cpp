@@ -4,9 +4,31 @@
 #include <new>
 
 #include "content/content.h"
+#include "content/content_list.h"
 #include "shell/main_loop.h"
 #include "shell/world.h"
 #include "worldgen/world_setup.h"
+
+namespace {
+
+// Everything the World owns on the heap, so that nothing of ours outlives it;
+// the textures go with the GL context.
+void releaseWorldData() {
+    for (Actor*& slot : world->actorSlots) {
+        delete slot;
+        slot = nullptr;
+    }
+    ContentPictures pictures = {world->skinCount, world->sceneryCount, world->projectileImageCount, world->skins,
+                                world->backgrounds, world->tileAtlases, world->projectileImages};
+    freeContentPictures(&pictures);
+    freeAnimations(world->animations, world->animationCount);
+    // The templates are sorted by mask, so the last mask's end is the end of the table.
+    int32_t lastMask = MaskCount - 1;
+    freeRoomTemplates(world->roomTemplates,
+                      world->firstTemplateByMask[lastMask] + world->templateCountByMask[lastMask]);
+}
+
+}  // namespace
 
 bool createWorld() {
     // Value-initialised: the player faces right before its first init.
@@ -22,6 +44,8 @@ bool prepareWorld() {
 }
 
 void destroyWorld() {
+    if (!world) return;
+    releaseWorldData();
     delete world;
     world = nullptr;
 }

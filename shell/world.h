@@ -33,6 +33,7 @@ struct World {
     EnemyType enemyTypes[EnemyTypeCount];  // part textures and behaviour of each enemy type
     ProjectileType projectileTypes[ProjectileTypeCount];  // damage and picture of each projectile type
     Animation* animations;               // heap table in file order
+    int32_t animationCount;              // entries of animations, to release them at the end
     uint32_t tileAtlasTexture;           // 512 x 256, first scenery set
     uint32_t backgroundTexture;          // 1024 x 1024, the background in its top-left corner
     uint32_t healthbarTexture;           // a full health bar segment
