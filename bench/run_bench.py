@@ -33,6 +33,8 @@ PERIOD_TOLERANCE = 0.02
 PERIOD_P99_LIMIT_MS = 60
 OWN_CPU_LIMIT = 0.05
 
+HEADER = ("measure", "game", "floor", "ratio", "target", "met")
+
 
 def in_process_benchmarks(build):
     with tempfile.NamedTemporaryFile(suffix=".json") as out:
@@ -40,7 +42,8 @@ def in_process_benchmarks(build):
                               "--benchmark_out_format=json"], cwd=REPO, capture_output=True, text=True)
         if run.returncode != 0:
             sys.exit(f"bench: cavern_bench failed\n{run.stdout}{run.stderr}")
-        results = json.load(open(out.name))["benchmarks"]
+        with open(out.name) as f:
+            results = json.load(f)["benchmarks"]
     by_name = {}
     for result in results:
         if result.get("error_occurred"):
@@ -85,9 +88,12 @@ def own_cpu_share(x, game, probe):
         run.wait_for_swaps(LANDING_PASSES, timeout=60)
         data = os.path.join(scratch, "perf.data")
         before = len(run.passes())
-        recorded = subprocess.run(["perf", "record", "-q", "--call-graph", "dwarf,8192", "-F", str(PROFILE_HZ),
-                                   "-p", str(run.process.pid), "-o", data, "--", "sleep", str(PROFILED_SECONDS)],
-                                  capture_output=True)
+        try:
+            recorded = subprocess.run(["perf", "record", "-q", "--call-graph", "dwarf,8192", "-F", str(PROFILE_HZ),
+                                       "-p", str(run.process.pid), "-o", data, "--", "sleep", str(PROFILED_SECONDS)],
+                                      capture_output=True)
+        except OSError:
+            return None  # no perf on this machine
         passes = len(run.passes()) - before
         if recorded.returncode != 0:
             return None
@@ -112,19 +118,7 @@ def sdl_in_use(game):
     return os.path.basename(os.path.realpath(match.group(1))) if match else "unknown"
 
 
-def verdict(met):
-    return "yes" if met else "NO"
-
-
-def main(build):
-    game = os.path.join(build, "cavern")
-    bare = os.path.join(build, "bench", "bare_sdl_gl")
-    probe = os.path.join(build, "tests", "pacing", "libswap_probe.so")
-    rows = []
-
-    def row(measure, value, floor="", ratio="", target="", met=None):
-        rows.append((measure, value, floor, ratio, target, "" if met is None else verdict(met)))
-
+def in_process_rows(build, row):
     bench = in_process_benchmarks(build)
     for name, label in (("BM_SimulationQuietRoom", "simulation pass, quiet room"),
                         ("BM_SimulationFullTables", "simulation pass, full tables")):
@@ -141,11 +135,8 @@ def main(build):
             ratio <= RENDER_RATIO_LIMIT)
     row("loadContent + setupWorld", f"{bench['BM_LoadContentAndSetupWorld']['real_time']:.1f} ms")
 
-    with Xvfb() as x:
-        swaps, memory = start_ups(x, game, bare, probe)
-        periods, work, paced_memory = paced_run(x, game, probe)
-        profile = own_cpu_share(x, game, probe)
 
+def start_up_rows(swaps, memory, paced_memory, game, bare, row):
     game_start = median([first[0] for first in swaps[game]])
     bare_start = median([first[0] for first in swaps[bare]])
     to_loop = median([first[1] for first in swaps[game]])
@@ -161,6 +152,8 @@ def main(build):
         f"+{game_peak - bare_peak:.1f} MB", f"<= +{MEMORY_ALLOWANCE_MB} MB",
         game_peak - bare_peak <= MEMORY_ALLOWANCE_MB)
 
+
+def pacing_rows(periods, work, profile, row):
     period, pass_work = median(periods), median(work)
     expected = PASS_DELAY_MS + pass_work
     row(f"pass period, median of {PACED_PASSES}", f"{period:.2f} ms", f"{expected:.2f} ms = 50 + work",
@@ -176,13 +169,29 @@ def main(build):
     else:
         row("own CPU share of a pass", "perf could not profile here")
 
+
+def main(build):
+    game = os.path.join(build, "cavern")
+    bare = os.path.join(build, "bench", "bare_sdl_gl")
+    probe = os.path.join(build, "tests", "pacing", "libswap_probe.so")
+    rows = []
+
+    def row(measure, value, floor="", ratio="", target="", met=None):
+        rows.append((measure, value, floor, ratio, target, "" if met is None else "yes" if met else "NO"))
+
+    in_process_rows(build, row)
+    with Xvfb() as x:
+        swaps, memory = start_ups(x, game, bare, probe)
+        periods, work, paced_memory = paced_run(x, game, probe)
+        profile = own_cpu_share(x, game, probe)
+    start_up_rows(swaps, memory, paced_memory, game, bare, row)
+    pacing_rows(periods, work, profile, row)
+
     print(f"SDL 1.2 in use: {sdl_in_use(game)}")
     widths = [max(len(r[i]) for r in rows + [HEADER]) for i in range(len(HEADER))]
     for r in [HEADER] + rows:
         print("  ".join(cell.ljust(width) for cell, width in zip(r, widths)).rstrip())
 
-
-HEADER = ("measure", "game", "floor", "ratio", "target", "met")
 
 if __name__ == "__main__":
     if len(sys.argv) != 2:
