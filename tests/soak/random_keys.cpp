@@ -1,5 +1,7 @@
 #include "tests/soak/random_keys.h"
 
+#include <cstdlib>
+
 #include "actors/behaviours.h"
 #include "shell/world.h"
 
@@ -10,15 +12,16 @@ constexpr int32_t Keys[] = {KeySpace, KeyX,         KeyZ,           KeyUp,      
                             KeyLeft,  KeyLeftShift, KeyLeftControl, KeyRightShift, KeyRightControl};
 constexpr uint32_t KeyCount = sizeof Keys / sizeof Keys[0];
 
-// Stretch lengths in passes, shortest and spread, by kind. A shooter fires about once
-// in 60 passes and the player outlasts ten hits, so standing in its line takes long.
+// Stretch lengths in passes, shortest and spread, for a stand, a run, play and a seek.
+// A shooter fires about once in 60 passes and the player outlasts ten hits, so
+// standing in its line takes long.
 constexpr uint32_t ShortestStretch[] = {100, 30, 20, 700};
 constexpr uint32_t StretchSpread[] = {400, 270, 200, 1300};
-constexpr uint32_t ChangeOneIn = 4;  // passes of a run or of play with a key change
+constexpr uint32_t ChangeOneIn = 4;  // passes of play with a key change
 constexpr uint32_t TapOneIn = 8;     // changes that press and release in one pass
 
 // Where a shooter's shots pass: level ones ahead of it, the others straight up or down.
-constexpr int32_t LevelBand = 64;
+constexpr int32_t LevelBand = 64;  // the enemies' own band for a level shot
 constexpr int32_t InFront = 120;
 constexpr int32_t CloseEnough = 12;
 constexpr int32_t GiveUpAfter = 40;  // passes of seeking without moving
@@ -35,6 +38,12 @@ int32_t lineOfFire(const Actor& shooter) {
     int32_t x = shooter.body.x + shooter.body.width / 2 - player.width / 2;
     if (std::abs(player.y - shooter.body.y) > LevelBand) return x;
     return x + (shooter.body.facingLeft ? -InFront : InFront);
+}
+
+// Pressed and released in one pass.
+void tapKey(int32_t key, std::vector<InputEvent>* events) {
+    events->push_back({EventKeyDown, key});
+    events->push_back({EventKeyUp, key});
 }
 
 void setKey(const uint8_t* keyState, int32_t key, bool down, std::vector<InputEvent>* events) {
@@ -63,10 +72,8 @@ int32_t RandomKeys::pickShooter() {
 
 void RandomKeys::changeKey(const uint8_t* keyState, std::vector<InputEvent>* events) {
     int32_t key = Keys[below(KeyCount)];
-    if (stretch == Run && (key == KeyLeft || key == KeyRight)) return;  // the run keeps its way
     if (below(TapOneIn) == 0) {
-        events->push_back({EventKeyDown, key});
-        events->push_back({EventKeyUp, key});
+        tapKey(key, events);
     } else {
         events->push_back({keyState[key] ? EventKeyUp : EventKeyDown, key});
     }
@@ -84,9 +91,27 @@ void RandomKeys::walkToShooter(const uint8_t* keyState, std::vector<InputEvent>*
     stuckPasses = walking && x == lastX ? stuckPasses + 1 : 0;
     lastX = x;
     if (stuckPasses == 0) return;
-    events->push_back({EventKeyDown, KeySpace});
-    events->push_back({EventKeyUp, KeySpace});
+    tapKey(KeySpace, events);
     if (stuckPasses == GiveUpAfter) passesLeft = 0;
+}
+
+// A run that has stopped moving tries its way out: a jump, a ladder up or down, or back.
+void RandomKeys::keepRunning(const uint8_t* keyState, std::vector<InputEvent>* events) {
+    const Body& body = world->player.body;
+    bool moved = body.x != lastX || body.y != lastY;
+    lastX = body.x;
+    lastY = body.y;
+    if (moved) return;
+    switch (below(4)) {
+    case 0: tapKey(KeySpace, events); break;
+    case 1: setKey(keyState, KeyUp, !keyState[KeyUp], events); break;
+    case 2: setKey(keyState, KeyDown, !keyState[KeyDown], events); break;
+    default:
+        setKey(keyState, runKey, false, events);
+        runKey = runKey == KeyLeft ? KeyRight : KeyLeft;
+        setKey(keyState, runKey, true, events);
+        break;
+    }
 }
 
 std::vector<InputEvent> RandomKeys::nextPass(const uint8_t* keyState) {
@@ -94,7 +119,9 @@ std::vector<InputEvent> RandomKeys::nextPass(const uint8_t* keyState) {
     if (passesLeft-- <= 0) startStretch(keyState, &events);
     if (stretch == Seek) {
         walkToShooter(keyState, &events);
-    } else if (stretch != Stand && below(ChangeOneIn) == 0) {
+    } else if (stretch == Run) {
+        keepRunning(keyState, &events);
+    } else if (stretch == Play && below(ChangeOneIn) == 0) {
         changeKey(keyState, &events);
     }
     return events;

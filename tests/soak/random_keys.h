@@ -1,6 +1,7 @@
 // Seeded random play over the real World: presses and releases of every key the game
-// maps (and two it ignores), runs that carry the player from room to room, stands,
-// and walks into the line of fire of a shooter in play, to stand there until it dies.
+// maps (and two it ignores), runs that carry the player from room to room (jumping,
+// climbing or turning when stopped), stands, and walks into the line of fire of a
+// shooter in play, to stand there until it dies.
 #pragma once
 #include <cstdint>
 #include <random>
@@ -21,6 +22,7 @@ private:
     void startStretch(const uint8_t* keyState, std::vector<InputEvent>* events);
     void changeKey(const uint8_t* keyState, std::vector<InputEvent>* events);
     int32_t pickShooter();  // a random shooter's slot, or -1 with none in play
+    void keepRunning(const uint8_t* keyState, std::vector<InputEvent>* events);
     void walkToShooter(const uint8_t* keyState, std::vector<InputEvent>* events);
     uint32_t below(uint32_t n) { return random() % n; }
 
@@ -29,6 +31,7 @@ private:
     int32_t passesLeft = 0;  // of the current stretch
     int32_t runKey = KeyRight;  // held through a run
     int32_t shooterSlot = -1;   // sought through a seek
-    int32_t lastX = 0;          // the player's x in the pass before, while seeking
+    int32_t lastX = 0;          // where the player was in the pass before
+    int32_t lastY = 0;
     int32_t stuckPasses = 0;    // seeking without getting anywhere
 };
