@@ -2,12 +2,12 @@
 
 #include <new>
 
+#include "actors/player_tuning.h"
 #include "shell/world.h"
 
 namespace {
 
 constexpr int LandingPassLimit = 200;
-constexpr int32_t FullHealth = 100;
 
 // Enemies stand in rows across the view, every behaviour in turn.
 constexpr int EnemiesPerRow = 16;
@@ -58,7 +58,7 @@ void fillTables() {
         before = projectilesInFlight();
         fireInView(shot);
     }
-    world->player.health = FullHealth;
+    world->player.health = PlayerFullHealth;
 }
 
 int enemiesInPlay() {
