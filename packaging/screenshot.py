@@ -28,7 +28,6 @@ def main(argv):
         time.sleep(SETTLE_SECONDS)
         x.keys("key", "Control_L")
         time.sleep(SHOT_SECONDS)
-        os.makedirs(os.path.dirname(os.path.abspath(argv[2])), exist_ok=True)
         x.save_screenshot(argv[2])
         x.keys("key", "Escape")
         game.wait()

@@ -69,6 +69,8 @@ class Xvfb:
         return Picture(raw, width, height)
 
     def save_screenshot(self, path):
+        """Keeps the screen as a PNG, making its folder if missing."""
+        os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
         subprocess.run(["import", "-display", self.display, "-window", "root", path], check=True)
 
     def keys(self, action, *names):
