@@ -32,7 +32,7 @@ package: build
 
 # The README's picture of the running game, under a private X server.
 screenshot: build
-	python3 packaging/screenshot.py $(BUILD)/cavern docs/screenshot.png
+	CAVERN_GRAB_TOOL=$(BUILD)/tests/e2e/grab_screen python3 packaging/screenshot.py $(BUILD)/cavern docs/screenshot.png
 
 # The fifty rooms as the game builds them, in one picture: $(BUILD)/world-map.png.
 world-map: build

@@ -22,7 +22,7 @@ def main(argv):
     from harness import Game, Xvfb
 
     with Xvfb() as x, Game(x) as game:
-        if not game.window_up():
+        if not game.first_picture():
             sys.stderr.write("screenshot: the game showed nothing\n" + game.output("stderr"))
             return 1
         time.sleep(SETTLE_SECONDS)

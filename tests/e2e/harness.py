@@ -12,6 +12,7 @@ import time
 WIDTH, HEIGHT = 640, 480
 GAME = os.environ.get("CAVERN_GAME", "")
 CLOSE_TOOL = os.environ.get("CAVERN_CLOSE_TOOL", "")
+GRAB_TOOL = os.environ.get("CAVERN_GRAB_TOOL", "")
 REPO = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 
@@ -63,8 +64,7 @@ class Xvfb:
 
     def screenshot(self):
         """The whole screen as rows of (r, g, b) tuples."""
-        raw = subprocess.run(["import", "-display", self.display, "-window", "root", "-depth", "8", "rgb:-"],
-                             check=True, capture_output=True).stdout
+        raw = subprocess.run([GRAB_TOOL], env=self.env(), check=True, capture_output=True).stdout
         width, height = (int(v) for v in self.size.split("x")[:2])
         return Picture(raw, width, height)
 
@@ -151,13 +151,14 @@ class Game:
     def file(self, name):
         return os.path.join(self.folder, name)
 
-    def window_up(self, timeout=10.0):
-        """Waits until the game has a window and has drawn into it."""
+    def first_picture(self, timeout=30.0):
+        """The first screenshot in which the game has drawn, or None if it never does."""
         deadline = time.time() + timeout
         while time.time() < deadline:
             if self.process.poll() is not None:
-                return False
-            if self.xvfb.screenshot().non_black_share() > 0.2:
-                return True
-            time.sleep(0.2)
-        return False
+                return None
+            picture = self.xvfb.screenshot()
+            if picture.non_black_share() > 0.2:
+                return picture
+            time.sleep(0.02)
+        return None

@@ -13,7 +13,7 @@ def break_map(folder):
 class StartAndQuit(unittest.TestCase):
     def test_escape_ends_the_game_with_status_0_after_writing_the_maze_picture(self):
         with Xvfb() as x, Game(x) as game:
-            self.assertTrue(game.window_up(), game.output("stderr"))
+            self.assertTrue(game.first_picture(), game.output("stderr"))
             x.keys("key", "Escape")
             self.assertEqual(game.wait(), 0)
             self.assertEqual(game.output("stdout"), "")
@@ -22,13 +22,13 @@ class StartAndQuit(unittest.TestCase):
 
     def test_the_windows_close_request_ends_the_game_with_status_0(self):
         with Xvfb() as x, Game(x) as game:
-            self.assertTrue(game.window_up(), game.output("stderr"))
+            self.assertTrue(game.first_picture(), game.output("stderr"))
             self.assertTrue(x.close_windows())
             self.assertEqual(game.wait(), 0)
 
     def test_escape_released_alone_does_not_quit(self):
         with Xvfb() as x, Game(x) as game:
-            self.assertTrue(game.window_up())
+            self.assertTrue(game.first_picture())
             x.keys("keyup", "Escape")
             self.assertIsNone(game.wait(1.0))
 

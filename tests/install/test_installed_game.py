@@ -76,7 +76,7 @@ class Launcher(unittest.TestCase):
         with Home() as home, Xvfb() as x:
             state = home.path("state")
             with Game(x, data=False, env={"HOME": home.home, "XDG_STATE_HOME": state}) as game:
-                self.assertTrue(game.window_up(), game.output("stderr"))
+                self.assertTrue(game.first_picture(), game.output("stderr"))
                 x.keys("key", "Escape")
                 self.assertEqual(game.wait(), 0, game.output("stderr"))
                 self.assertFalse(os.path.exists(game.file("happy.txt")))
