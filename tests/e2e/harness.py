@@ -4,7 +4,6 @@ Every process started here is ended by its own id when its context ends.
 """
 import os
 import shutil
-import signal
 import subprocess
 import tempfile
 import time
