@@ -1,34 +1,50 @@
 #include "tests/support/test_world.h"
 
+#include <cstring>
+
 #include "shell/platform_null.h"
+
+int8_t classOfMapChar(char c) {
+    const char* classes = ".#\\/HT=ibB";
+    const char* found = strchr(classes, c);
+    return found && c ? int8_t(found - classes) : int8_t(-1);
+}
 
 TestWorld::TestWorld(int32_t framesPerAnimation) : w(new World()) {
     world = w;
     w->animations = new Animation[RequiredAnimations]();
     for (int32_t anim = 0; anim < RequiredAnimations; anim++) setFrameCount(anim, framesPerAnimation);
     for (Projectile& projectile : w->projectiles) projectile.type = ProjectileFree;
+    for (ProjectileType& type : w->projectileTypes) type.damage = 10;
     actorCursor = 0;
     projectileCursor = 0;
     nullPlatformReset();
 }
 
 TestWorld::~TestWorld() {
-    for (Actor*& slot : w->actorSlots) {
-        delete slot;
-        slot = nullptr;
-    }
+    for (Actor*& slot : w->actorSlots) delete slot;
     for (int32_t anim = 0; anim < RequiredAnimations; anim++) delete[] w->animations[anim].frames;
     delete[] w->animations;
     delete w;
     world = nullptr;
 }
 
-void TestWorld::setCell(int32_t row, int32_t col, int8_t cls) const { w->collisionGrid[row][col] = cls; }
+void TestWorld::paint(int32_t row, int32_t col, std::initializer_list<const char*> rows) const {
+    for (const char* line : rows) {
+        for (int32_t c = 0; line[c]; c++) w->collisionGrid[row][col + c] = classOfMapChar(line[c]);
+        row++;
+    }
+}
 
-void TestWorld::setCellAt(int32_t x, int32_t y, int8_t cls) const { setCell(y >> 5, x >> 5, cls); }
-
-void TestWorld::fillRow(int32_t row, int32_t col0, int32_t col1, int8_t cls) const {
-    for (int32_t col = col0; col <= col1; col++) setCell(row, col, cls);
+void TestWorld::paint(int32_t row, int32_t col, const std::string& rows) const {
+    size_t start = 0;
+    while (start <= rows.size()) {
+        size_t end = rows.find('|', start);
+        if (end == std::string::npos) end = rows.size();
+        std::string line = rows.substr(start, end - start);
+        paint(row++, col, {line.c_str()});
+        start = end + 1;
+    }
 }
 
 void TestWorld::setFrameCount(int32_t anim, int32_t frameCount) const {

@@ -1,6 +1,13 @@
 // A real World for tests, empty but usable: an open grid, no enemies, a free pool.
 #pragma once
+#include <initializer_list>
+#include <string>
+
 #include "shell/world.h"
+
+// Collision classes drawn as characters in test maps.
+//  . empty  # wall  \ slope down  / slope up  H ladder  T ladder top  = platform  i inert  b B breakable
+int8_t classOfMapChar(char c);
 
 class TestWorld {
 public:
@@ -11,12 +18,9 @@ public:
 
     World* operator->() const { return w; }
 
-    // Sets the collision class of the cell under world pixel (x, y).
-    void setCellAt(int32_t x, int32_t y, int8_t cls) const;
-    void setCell(int32_t row, int32_t col, int8_t cls) const;
-    // A row of cells of one class from column col0 to col1.
-    void fillRow(int32_t row, int32_t col0, int32_t col1, int8_t cls) const;
-    // Gives animation anim a new number of (still) frames.
+    // Map rows of class characters, the first one's first cell at tile (row, col).
+    void paint(int32_t row, int32_t col, std::initializer_list<const char*> rows) const;
+    void paint(int32_t row, int32_t col, const std::string& rows) const;  // rows split by '|'
     void setFrameCount(int32_t anim, int32_t frameCount) const;
 
 private:

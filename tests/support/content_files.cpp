@@ -1,4 +1,4 @@
-#include "tests/content/content_files.h"
+#include "tests/support/content_files.h"
 
 #include <unistd.h>
 

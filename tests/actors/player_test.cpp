@@ -1,0 +1,101 @@
+// The player's states, moves and collisions, as tables of scenarios on small maps.
+#include <gtest/gtest.h>
+
+#include "actors/player_tuning.h"
+#include "tests/support/scenario.h"
+#include "tests/support/test_world.h"
+
+namespace {
+
+constexpr int32_t Origin = 16000;  // pixel of map tile (500, 500)
+constexpr int32_t OnFloor = 67;    // box top standing on map row 4
+
+struct PlayerCase {
+    const char* name;
+    const char* map;  // rows split by '|', from tile (500, 500)
+    int32_t x, y;     // box top-left, relative to the map
+    const char* script;
+    const char* expect;  // describe(): x y vx vy state anim facing
+};
+
+const char* Room = "....|....|....|....|##############";
+
+const PlayerCase cases[] = {
+    {"jump rises and lands where it left", Room, 64, OnFloor, "1 J+ 34", "64 67 0 0 0 0 0"},
+    {"jump peaks after sixteen passes", Room, 64, OnFloor, "1 J+ 16", "64 -69 0 -1 5 13 0"},
+    {"releasing space on the ground jumps", Room, 64, OnFloor, "1 J- 1", "64 51 0 -16 5 14 0"},
+    {"no second jump in the air", Room, 64, OnFloor, "1 J+ 3 J+ 1", "64 9 0 -13 5 13 0"},
+    {"landing with left held runs left", Room, 64, 20, "L+ 10", "-16 67 -8 0 1 1 1"},
+    {"landing with right held runs right", Room, 64, 20, "R+ 10", "144 67 8 0 1 1 0"},
+    {"landing with down held crouches", Room, 64, 20, "D+ 10", "64 67 0 0 2 10 0"},
+    {"landing with nothing held stands", Room, 64, 20, "10", "64 67 0 0 0 0 0"},
+    {"air arrows steer and the speed stays", Room, 64, -200, "R+ 1 R- 2", "88 -194 8 3 5 0 0"},
+    {"air arrow against the motion stops it", Room, 64, -200, "R+ 1 L+", "72 -199 0 1 5 0 1"},
+    {"a ceiling stops the rise without landing", "####|....|....|....|####", 64, OnFloor, "1 J+ 3",
+     "64 32 0 0 5 14 0"},
+    {"run stops at a wall with no speed", "......#|......#|......#|......#|#######", 64, OnFloor, "1 R+ 15",
+     "161 67 0 0 -1 0 0"},
+    {"run left stops at a wall", "#......|#......|#......|#......|#######", 128, OnFloor, "1 L+ 15",
+     "32 67 0 0 -1 0 1"},
+    {"the world's edge is a wall", nullptr, 8, 0, "L+ 3", "0 6 -8 3 5 0 1"},
+    {"release of the running arrow stands", Room, 64, OnFloor, "1 R+ 2 R- 1", "80 67 0 0 -1 0 0"},
+    {"down crouches and stops", Room, 64, OnFloor, "1 R+ 1 D+ 1", "72 67 0 0 2 10 0"},
+    {"releasing down stands up", Room, 64, OnFloor, "1 D+ D-", "64 67 0 0 0 0 0"},
+    {"arrows turn a crouch without moving", Room, 64, OnFloor, "1 D+ L+ 2", "64 67 0 0 2 10 1"},
+    {"a running shot slides on", Room, 64, OnFloor, "1 R+ F+ 1", "72 67 8 0 7 6 0"},
+    {"the shot ends in a stand", Room, 64, OnFloor, "1 F+ 4", "64 67 0 0 0 0 0"},
+    {"a key during a ground shot stops the slide", Room, 64, OnFloor, "1 R+ F+ X+ 1", "64 67 0 0 7 6 0"},
+    {"an air shot attacks, then falls", Room, 64, OnFloor, "1 J+ 2 F+", "64 36 0 -15 7 18 0"},
+    {"the air shot ends in the air", Room, 64, OnFloor, "1 J+ 2 F+ 4", "64 -14 0 -11 5 13 0"},
+    {"a crouching shot keeps the crouch", Room, 64, OnFloor, "1 D+ F+ 4", "64 67 0 0 2 10 0"},
+    {"down released in a crouching shot stands after it", Room, 64, OnFloor, "1 D+ F+ D- 4",
+     "64 67 0 0 0 0 0"},
+    {"hurt in the air falls", Room, 64, OnFloor, "1 ! 1", "72 60 8 -7 5 13 0"},
+    {"a hurt player lands standing", Room, 64, OnFloor, "1 ! 20", "192 67 0 0 0 0 0"},
+    {"any key turns hurt into falling", Room, 64, OnFloor, "1 ! X+", "64 67 8 -8 5 2 0"},
+    // Slopes: '/' rises to the right, '\' falls to the right.
+    {"walking up a slope", "........|........|........|..../###|########", 40, OnFloor, "1 R+ 14",
+     "152 36 8 0 -1 0 0"},
+    {"walking down a slope", "........|........|........|###\\....|########", 40, 35, "1 R+ 10",
+     "120 45 8 4 5 13 0"},
+    {"walking left up a slope", "........|........|........|###\\....|########", 160, OnFloor, "1 L+ 14",
+     "48 35 -8 0 1 1 1"},
+    {"landing on a slope under the middle", "....|....|..../|####", 120, 25, "4", "120 28 0 0 -1 0 0"},
+    {"a slope lands once the feet pass its surface", "....|....|..../|####", 120, 25, "2",
+     "120 28 0 2 5 0 0"},
+    // Platforms: stood on, dropped through from a crouch; a wall beside one wins.
+    {"standing on a platform", "....|....|....|....|====", 64, 20, "10", "64 67 0 0 0 0 0"},
+    {"crouch and jump drops through a platform", "....|....|....|....|====|....|....|####", 64, OnFloor,
+     "1 D+ J+ 3", "64 95 0 11 5 13 0"},
+    {"a wall beside the platform holds the drop", "....|....|....|....|..#=|....|....|####", 80, OnFloor,
+     "1 D+ J+ 3", "80 67 0 0 2 10 0"},
+    {"a ladder top is a platform", "....|....|....|....|TTTT", 64, 20, "10", "64 67 0 0 0 0 0"},
+    {"breakable cells are floors", "....|....|....|....|bbBB", 64, 20, "10", "64 67 0 0 0 0 0"},
+    {"inert cells and ladders are passed", "....|....|....|....|iiHH|....|####", 64, 20, "20",
+     "64 131 0 0 0 0 0"},
+    // Ladders.
+    {"up on a ladder climbs", "..H.|..H.|..H.|..H.|####", 64, OnFloor, "1 U+ 4", "63 47 0 -5 12 24 0"},
+    {"letting go holds still on the ladder", "..H.|..H.|..H.|..H.|####", 64, OnFloor, "1 U+ 4 U- 3",
+     "63 47 0 0 12 23 0"},
+    {"down on a ladder climbs to the floor", "..H.|..H.|..H.|..H.|####", 64, 20, "U+ 1 U- D+ 12",
+     "63 67 0 0 2 10 0"},
+    {"jumping off a ladder", "..H.|..H.|..H.|..H.|####", 64, OnFloor, "1 U+ 4 U- J+ 1", "63 31 0 -16 5 14 0"},
+    {"a ladder shot stays on the ladder", "..H.|..H.|..H.|..H.|####", 64, OnFloor, "1 U+ 4 U- F+ 5",
+     "63 47 0 0 12 23 0"},
+};
+
+class PlayerScenario : public ::testing::TestWithParam<PlayerCase> {};
+
+TEST_P(PlayerScenario, EndsAsExpected) {
+    const PlayerCase& c = GetParam();
+    TestWorld w;
+    int32_t origin = c.map ? Origin : 0;
+    if (c.map) w.paint(500, 500, std::string(c.map));
+    w->player.init(origin + c.x, origin + c.y, 0);
+    runScript(c.script, playerHooks());
+    EXPECT_EQ(describe(w->player, origin, origin), c.expect) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PlayerScenario, ::testing::ValuesIn(cases));
+
+}  // namespace
