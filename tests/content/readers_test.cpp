@@ -1,0 +1,175 @@
+// The content readers on small files written here: tokens, bitmaps, room templates, animations, the list.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <sstream>
+
+#include "content/animation.h"
+#include "content/content_list.h"
+#include "content/room_template.h"
+#include "content/token_reader.h"
+#include "tests/support/content_files.h"
+
+namespace {
+
+using testing::internal::CaptureStderr;
+using testing::internal::GetCapturedStderr;
+
+struct TokenCase {
+    const char* text;
+    const char* reads;   // i readInt, f readFloat, r readIntInRange(0, 100)
+    const char* expect;  // the values read, then "|" and the message, if any
+};
+
+const TokenCase tokenCases[] = {
+    {"12\t-3\r\n7 1.5", "iiii", "12 -3 7 85 |"},
+    {"1\v2 1\f2", "ii", "-268 -258 |"},
+    {":x @ Ab 9x", "iiii", "-1 -1 -1 162 |"},
+    {"2.5 x -0.25", "fff", "2.5 -1 -0.25 |"},
+    {"5", "ii", "5 0 | f.txt: file ends early\n"},
+    {"100 101", "rr", "100 101 | f.txt: tile code 101 is outside 0..100\n"},
+    {"-1", "r", "-1 | f.txt: tile code -1 is outside 0..100\n"},
+    {"4294967296", "r", "0 | f.txt: tile code is outside 0..100 (beyond 32 bits)\n"},
+    {"1234567890123456789012345678901", "f", "0 | f.txt: a number token is longer than 29 characters\n"},
+    {"7 8", "rfi", "7 8 0 | f.txt: file ends early\n"},
+};
+
+TEST(TokenReader, ReadsTokensByItsRules) {
+    for (const TokenCase& c : tokenCases) {
+        ScratchDir dir;
+        std::string path = dir.write("f.txt", c.text);
+        TokenStream in;
+        ASSERT_TRUE(openTokens(&in, path.c_str()));
+        in.path = "f.txt";
+        std::ostringstream values;
+        CaptureStderr();
+        for (const char* r = c.reads; *r; r++) {
+            int32_t value = 0;
+            if (*r == 'i') values << readInt(&in) << ' ';
+            if (*r == 'f') values << readFloat(&in) << ' ';
+            if (*r == 'r') values << (readIntInRange(&in, 0, 100, "tile code", &value), value) << ' ';
+        }
+        closeTokens(&in);
+        std::string message = GetCapturedStderr();
+        values << "|" << (message.empty() ? "" : " ") << message;
+        EXPECT_EQ(values.str(), c.expect) << c.text;
+    }
+}
+
+// Loads a bitmap written from the plain 4 x 2 one after change; the message, or the loaded picture.
+std::string loadBitmap(const std::function<void(BitmapFile&, std::string&)>& change) {
+    BitmapFile file = plainBitmapFile(4, 2);
+    file.palette = {{255, 0, 255}, {10, 20, 30}};
+    file.storedPixels = {0, 1, 1, 0, 1, 0, 0, 1};  // bottom row first
+    std::string bytes;
+    change(file, bytes);
+    if (bytes.empty()) bytes = bitmapBytes(file);
+    ScratchDir dir;
+    std::string path = dir.write("p.bmp", bytes);
+    int32_t width = 0, height = 0;
+    uint32_t* colors = nullptr;
+    uint8_t* indices = nullptr;
+    CaptureStderr();
+    bool loaded = loadIndexedBitmap(path.c_str(), &width, &height, &colors, &indices);
+    std::string message = GetCapturedStderr();
+    if (!loaded) return message.substr(message.find(": ") + 2);
+    std::ostringstream out;
+    out << width << 'x' << height << std::hex;
+    for (int i = 0; i < 8; i++) out << ' ' << int(indices[i]);
+    for (int i = 0; i < 3; i++) out << ' ' << colors[i];
+    delete[] colors;
+    delete[] indices;
+    return out.str();
+}
+
+TEST(Bitmap, ReadsRowsBottomUpAndThePaletteAsRgba) {
+    EXPECT_EQ(loadBitmap([](BitmapFile&, std::string&) {}), "4x2 1 0 0 1 0 1 1 0 444444 ff1e140a ffffffff");
+}
+
+TEST(Bitmap, RejectsWhatTheGameCannotUse) {
+    const std::pair<std::function<void(BitmapFile&, std::string&)>, const char*> broken[] = {
+        {[](BitmapFile& f, std::string&) { f.bitsPerPixel = 24; }, "has 24 bits per pixel, pictures must have 8\n"},
+        {[](BitmapFile& f, std::string&) { f.compression = 1; }, "is compressed (method 1), pictures must be uncompressed\n"},
+        {[](BitmapFile& f, std::string&) { f.width = 6; }, "width 6 is not a positive multiple of 4\n"},
+        {[](BitmapFile& f, std::string&) { f.height = -2; }, "height -2 is not positive (rows must be stored bottom-up)\n"},
+        {[](BitmapFile& f, std::string&) { f.colorCount = 0; }, "colour count 0 is outside 1..256\n"},
+        {[](BitmapFile& f, std::string&) { f.colorCount = 257; }, "colour count 257 is outside 1..256\n"},
+        {[](BitmapFile& f, std::string&) { f.width = f.height = 4100; }, "is 4100 x 4100, more than 16777216 pixels\n"},
+        {[](BitmapFile& f, std::string&) { f.height = 3; }, "is truncated: 70 bytes, its header needs 74\n"},
+        {[](BitmapFile& f, std::string& b) { b = bitmapBytes(f).substr(0, 40); }, "is too short for a bitmap header (40 bytes)\n"},
+    };
+    for (const auto& [change, message] : broken) EXPECT_EQ(loadBitmap(change), message);
+}
+
+TEST(RoomTemplates, SortStablyByMaskAndReadSpawns) {
+    std::vector<std::string> templates = templatesOfEveryMask();
+    templates.insert(templates.begin(), templateText(3, "1 5 6 1 17", tileCodes(9)));
+    templates.insert(templates.begin(), templateText(3, "0", tileCodes(8)));
+    ScratchDir dir;
+    std::string path = dir.write("map.txt", mapText(templates));
+    RoomTemplate* read = nullptr;
+    int32_t first[MaskCount], counts[MaskCount];
+    ASSERT_EQ(loadRoomTemplates(path.c_str(), &read, first, counts), 18);
+    EXPECT_EQ(first[3] * 100 + counts[3] * 10 + first[4], 3 * 100 + 3 * 10 + 6);
+    EXPECT_EQ(read[3].tiles[0][0] * 10 + read[4].tiles[0][0], 89);
+    const SpawnPoint& spawn = read[4].spawns[0];
+    EXPECT_EQ(std::to_string(spawn.x) + " " + std::to_string(spawn.y) + " " + std::to_string(spawn.facingLeft) +
+                  std::to_string(spawn.armed) + " " + std::to_string(spawn.enemyType),
+              "5 6 11 17");
+    freeRoomTemplates(read, 18);
+}
+
+TEST(RoomTemplates, RejectBadLibrariesNamingThePlace) {
+    std::vector<std::string> noMask5 = templatesOfEveryMask();
+    noMask5.erase(noMask5.begin() + 5);
+    std::vector<std::string> badTile = templatesOfEveryMask(), badType = templatesOfEveryMask();
+    badTile[2] = templateText(2, "0", tileCodes(128));
+    badType[1] = templateText(1, "1 0 0 0 18");
+    const std::pair<std::string, const char*> cases[] = {
+        {mapText(noMask5), "no template has door mask 5"},
+        {mapText(badTile), "template 2, row 0, column 0: tile code 128 is outside 0..127"},
+        {mapText(badType), "template 1, spawn 0: enemy type 18 is outside 0..17"},
+        {"0\n", "template count 0 is outside 1..10000"},
+    };
+    for (const auto& [text, message] : cases) {
+        ScratchDir dir;
+        std::string path = dir.write("map.txt", text);
+        RoomTemplate* read = nullptr;
+        int32_t first[MaskCount], counts[MaskCount];
+        CaptureStderr();
+        EXPECT_EQ(loadRoomTemplates(path.c_str(), &read, first, counts), -1);
+        EXPECT_EQ(GetCapturedStderr(), path + ": " + message + "\n");
+    }
+}
+
+TEST(Animations, StepsExpandIntoFramesBetweenKeyPoses) {
+    ScratchDir dir;
+    std::string path = dir.write("a.txt", animationFileText(3, {"walk 1 2 3 4 2 0 4 2 1 1"}));
+    Animation* table = nullptr;
+    int32_t count = 0;
+    ASSERT_TRUE(loadAnimations(path.c_str(), &table, &count));
+    EXPECT_EQ(count, RequiredAnimations);
+    const Animation& walk = table[0];
+    ASSERT_EQ(walk.frameCount, 5);
+    std::ostringstream out;
+    for (int f = 0; f < 5; f++) out << walk.frames[f].joints[1].x << ',' << walk.frames[f].joints[1].y << ' ';
+    out << walk.frames[1].joints[0].angle << " | " << walk.header[0] << walk.header[1] << walk.header[2]
+        << walk.header[3];
+    EXPECT_EQ(out.str(), "1,2 6,7 11,12 16,17 21,22 1.25 | 1324");
+    freeAnimations(table, count);
+}
+
+TEST(ContentList, NamesTheFileOfAPictureOfTheWrongSize) {
+    ScratchDir dir;
+    writeDataFolder(dir);
+    dir.write("data/cave/tiles.bmp", plainBitmap(256, 512));
+    WorkingDirectory inside(dir.path());
+    ContentPictures pictures{};
+    CaptureStderr();
+    EXPECT_FALSE(loadContentList("data/contents.txt", &pictures));
+    EXPECT_EQ(GetCapturedStderr(), "data/cave/tiles.bmp: is 256 x 512, a tile atlas must be 512 x 256\n");
+    EXPECT_EQ(pictures.skins, nullptr);
+}
+
+}  // namespace
