@@ -1,0 +1,157 @@
+// World setup on a small made-up library: the maze, the rooms, the textures and the type tables.
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "tests/support/content_files.h"
+#include "tests/support/offscreen_gl.h"
+#include "tests/support/test_world.h"
+#include "worldgen/world_setup.h"
+
+namespace {
+
+constexpr int32_t TemplatesPerMask = 2;
+
+// An indexed picture of one palette entry per block of 64 x 64: entry i is (i, tag, 0).
+IndexedBitmap blocks(int32_t width, int32_t height, uint8_t tag) {
+    IndexedBitmap picture{new uint8_t[width * height], new uint32_t[256]};
+    for (int32_t i = 0; i < width * height; i++) picture.indices[i] = uint8_t(i / (64 * 64));
+    for (int32_t i = 0; i < 256; i++) picture.colors[i] = rgba(uint8_t(i), tag, 0);
+    return picture;
+}
+
+// Texel (x, y) of a texture, as bytes R, G, B, A.
+uint32_t texel(uint32_t texture, int32_t x, int32_t y) {
+    GLint width, height;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+    std::vector<uint32_t> image(width * height);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, image.data());
+    return image[y * width + x];
+}
+
+class WorldSetup : public ::testing::Test {
+protected:
+    WorldSetup() : inside(dir.path()) {
+        w->skinCount = 2;
+        w->skins = new IndexedBitmap[2]{blocks(64, 1024, 0), blocks(64, 1024, 1)};
+        w->sceneryCount = 2;
+        w->backgrounds = new IndexedBitmap[2]{blocks(640, 640, 10), blocks(640, 640, 11)};
+        w->tileAtlases = new IndexedBitmap[2]{blocks(512, 256, 20), blocks(512, 256, 21)};
+        w->projectileImageCount = 1;
+        w->projectileImages = new IndexedBitmap[1]{blocks(64, 64, 30)};
+        w->roomTemplates = new RoomTemplate[MaskCount * TemplatesPerMask]();
+        for (int32_t i = 0; i < MaskCount * TemplatesPerMask; i++) {
+            w->roomTemplates[i].doorMask = i / TemplatesPerMask;
+            w->roomTemplates[i].tiles[0][i % RoomTiles] = 40 + i % 2;
+        }
+        for (int32_t mask = 0; mask < MaskCount; mask++) {
+            w->firstTemplateByMask[mask] = mask * TemplatesPerMask;
+            w->templateCountByMask[mask] = TemplatesPerMask;
+        }
+        w->templateCountByMask[15] = 0;  // its rooms get no template
+        setupWorld();
+    }
+    ~WorldSetup() override {
+        freeIndexedBitmaps(w->skins, 2);
+        freeIndexedBitmaps(w->backgrounds, 2);
+        freeIndexedBitmaps(w->tileAtlases, 2);
+        freeIndexedBitmaps(w->projectileImages, 1);
+        delete[] w->roomTemplates;
+    }
+
+    OffscreenGl gl;
+    ScratchDir dir;
+    WorkingDirectory inside;
+    TestWorld w;
+};
+
+TEST_F(WorldSetup, GrowsATreeOfFiftyRoomsFromTheCentre) {
+    int carved = 0, doors = 0;
+    const int32_t dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, -1, 1}, back[4] = {2, 1, 8, 4};
+    for (int32_t x = 0; x < WorldRooms; x++) {
+        for (int32_t y = 0; y < WorldRooms; y++) {
+            const MazeCell& cell = w->maze[x][y];
+            carved += cell.state == CellCarved;
+            for (int d = 0; d < 4; d++) {
+                if (!(cell.doors & (1 << d))) continue;
+                doors++;
+                const MazeCell& other = w->maze[x + dx[d]][y + dy[d]];
+                EXPECT_TRUE(cell.state == CellCarved && other.state == CellCarved && (other.doors & back[d]))
+                    << x << "," << y << " door " << d;
+            }
+        }
+    }
+    EXPECT_EQ(carved, 50);
+    EXPECT_EQ(doors, 2 * 49);
+    EXPECT_EQ(w->maze[25][25].state, CellCarved);
+}
+
+TEST_F(WorldSetup, DrawsTheSameMazeAndTemplatesEveryTime) {
+    uint64_t fingerprint = 0;
+    for (int32_t y = 0; y < WorldRooms; y++) {
+        for (int32_t x = 0; x < WorldRooms; x++) {
+            const MazeCell& cell = w->maze[x][y];
+            fingerprint = fingerprint * 1000003 + uint64_t(cell.doors * 100 + cell.templateIndex + 1);
+        }
+    }
+    EXPECT_EQ(fingerprint, 12923318518760167816u);
+    std::ifstream picture("happy.txt");
+    std::stringstream text;
+    text << picture.rdbuf();
+    EXPECT_EQ(std::hash<std::string>()(text.str()), 15413264652769404912u);
+    EXPECT_EQ(text.str().substr(0, 6), "hello?");
+}
+
+TEST_F(WorldSetup, BuildsEveryRoomFromItsTemplateOrOpen) {
+    for (int32_t x = 0; x < WorldRooms; x++) {
+        for (int32_t y = 0; y < WorldRooms; y++) {
+            const MazeCell& cell = w->maze[x][y];
+            const Room& room = w->rooms[x][y];
+            ASSERT_EQ(room.doorMask, cell.doors);
+            int32_t used = cell.templateIndex == NoTemplate ? -1 : cell.templateIndex % RoomTiles;
+            for (int32_t col = 0; col < RoomTiles; col++) {
+                int32_t code = col == used ? 40 + cell.templateIndex % 2 : 0;
+                ASSERT_EQ(room.tiles[0][col], code) << x << "," << y;
+                ASSERT_EQ(w->collisionGrid[y * RoomTiles][x * RoomTiles + col], conv[code]) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(WorldSetup, PlacesSpawnPointsInTheRoom) {
+    SpawnPoint spawns[2] = {{5, 6, 3, 1, 1}, {630, 7, 4, 0, 1}};
+    RoomTemplate room{};
+    room.doorMask = 9;
+    room.spawns = spawns;
+    room.spawnCount = 2;
+    instantiateRoom(room, 3, 7);
+    const Room& made = w->rooms[3][7];
+    EXPECT_EQ(made.doorMask * 10 + made.spawnCount, 92);
+    EXPECT_EQ(made.spawns[1].x * 10000 + made.spawns[1].y, (3 * 640 + 630) * 10000 + 7 * 640 + 7);
+    EXPECT_EQ(made.spawns[0].enemyType * 10 + made.spawns[0].facingLeft, 31);
+}
+
+TEST_F(WorldSetup, CutsTexturesFromTheFirstSceneryAndEachSkin) {
+    EXPECT_EQ(texel(w->tileAtlasTexture, 0, 0), rgba(0, 20, 0));
+    EXPECT_EQ(texel(w->backgroundTexture, 0, 639), rgba(99, 10, 0));
+    EXPECT_EQ(texel(w->backgroundTexture, 0, 640) | texel(w->backgroundTexture, 640, 0), 0u);
+    for (int32_t part : {0, 1, 7}) {
+        EXPECT_EQ(texel(w->player.partTextures[part], 0, 0), rgba(uint8_t(partBlock[part]), uint8_t(part % 2), 0));
+        EXPECT_EQ(texel(w->enemyTypes[3].partTextures[part], 0, 0), rgba(uint8_t(partBlock[part]), 1, 0));
+    }
+    EXPECT_EQ(texel(w->projectileTypes[5].texture, 0, 0), rgba(0, 30, 0));
+    EXPECT_EQ(w->projectileTypes[5].damage, 10);
+}
+
+TEST_F(WorldSetup, GivesBehavioursToTheFirstEighteenTypesAndEmptiesPlay) {
+    EXPECT_NE(w->enemyTypes[17].behaviour, nullptr);
+    EXPECT_EQ(w->enemyTypes[18].behaviour, nullptr);
+    EXPECT_EQ(w->cameraX * 1000 + w->cameraY, 0);
+}
+
+}  // namespace
