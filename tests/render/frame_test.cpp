@@ -1,0 +1,119 @@
+// Whole frames on an off-screen context, probed where each drawing rule shows.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "content/bitmap.h"
+#include "render/render.h"
+#include "tests/support/offscreen_gl.h"
+#include "tests/support/scratch.h"
+#include "tests/support/test_world.h"
+
+namespace {
+
+constexpr int32_t Camera = 16000 + 100;  // room (25, 25), 100 pixels in on each axis
+
+// A texture of the given size whose texel (x, y) has colour(x, y).
+template <typename Colour>
+uint32_t makeTexture(int32_t width, int32_t height, Colour colour) {
+    uint32_t* image = new uint32_t[width * height];
+    for (int32_t y = 0; y < height; y++) {
+        for (int32_t x = 0; x < width; x++) image[y * width + x] = colour(x, y);
+    }
+    uint32_t name;
+    glGenTextures(1, &name);
+    uploadImage(name, width, height, image, false);
+    return name;
+}
+
+struct Probe {
+    const char* name;
+    int x, y;
+    uint32_t expect;
+};
+
+class Frame : public ::testing::Test {
+protected:
+    Frame() {
+        w->backgroundTexture = makeTexture(1024, 1024, [](int x, int y) { return rgba(x < 640 && y < 640 ? 90 : 250, 0, 0); });
+        w->tileAtlasTexture = makeTexture(512, 256, [](int x, int y) { return rgba(x / 32 * 16, y / 32 * 30, 200); });
+        w->healthbarTexture = makeTexture(8, 8, [](int, int) { return rgba(0, 255, 0); });
+        w->emptybarTexture = makeTexture(8, 8, [](int, int) { return rgba(0, 0, 255); });
+        // The sprite: left half red, right half green, its top rows blue.
+        w->projectileTypes[2].texture =
+            makeTexture(64, 64, [](int x, int y) { return y < 16 ? rgba(0, 0, 255) : rgba(x < 32 ? 255 : 0, x < 32 ? 0 : 255, 0); });
+        for (int part = 0; part < 16; part++) {
+            w->player.partTextures[part] = makeTexture(8, 8, [part](int, int) { return rgba(part * 15, 100, 50); });
+            w->enemyTypes[4].partTextures[part] = makeTexture(8, 8, [part](int, int) { return rgba(part * 15, 200, 50); });
+        }
+        w->rooms[25][25].tiles[5][4] = 17;
+        w->rooms[26][25].tiles[5][0] = 5;
+        w->rooms[25][26].tiles[0][10] = 38;
+        w->cameraX = w->cameraY = Camera;
+        // Frame 0 of animation 0 puts part 0 up and back, part 15 far off; every other frame is elsewhere.
+        w.setFrameCount(0, 2);
+        for (Joint& joint : w->animations[0].frames[0].joints) joint = {2000, 2000, 0};
+        w->animations[0].frames[0].joints[0] = {-40, -80, 0};
+        w->animations[0].frames[0].joints[1] = {60, 40, 0.5};
+        Player& player = w->player;
+        player.init(Camera + 200, Camera + 200, 0);  // anchor on the screen at (215, 260)
+        player.body.facingLeft = 1;
+        player.frame = 7;  // past the end: shows frame 0
+        player.health = 40;
+        SpawnPoint point{Camera + 515, Camera + 260, 4, 0, 1};
+        w->actorSlots[3] = new Enemy(&point);  // anchor at (515, 260), facing right
+        fireProjectile(1, Camera + 400, Camera + 300, -16, 0, 2);
+        w->projectiles[projectileCursor].type = 2;
+        w->projectiles[projectileCursor].body.rotation = 1;
+    }
+
+    // Draws the frame and compares every probe; the picture goes to the test output folder.
+    void check(const char* picture, std::initializer_list<Probe> probes) {
+        renderFrame();
+        gl.savePng(testOutputDir() + "/" + picture);
+        for (const Probe& p : probes) {
+            char text[16];
+            snprintf(text, sizeof text, "%08x", gl.pixel(p.x, p.y) | 0xff000000u);
+            char want[16];
+            snprintf(want, sizeof want, "%08x", p.expect);
+            EXPECT_STREQ(text, want) << p.name << " at " << p.x << "," << p.y;
+        }
+    }
+
+    OffscreenGl gl;
+    TestWorld w;
+};
+
+TEST_F(Frame, DrawsRoomsFiguresSpritesAndTheHealthBar) {
+    check("frame_sideways.png",
+          {
+              {"the background of the camera's room", 20, 100, rgba(90, 0, 0)},
+              {"tile 17 from atlas column 1, row 1", 4 * 32 + 16 - 100, 5 * 32 + 16 - 100, rgba(16, 30, 200)},
+              {"the room to the right, scrolling sideways", 640 - 100 + 16, 120, rgba(90, 0, 0)},
+              {"tile 5 of the room to the right", 640 - 100 + 10, 76, rgba(80, 0, 200)},
+              {"the fourth health segment is full at 40", 3 * 8 + 4, 24, rgba(0, 255, 0)},
+              {"the fifth is empty", 4 * 8 + 4, 24, rgba(0, 0, 255)},
+              {"the player's part 0, mirrored", 215 + 20, 260 - 40, rgba(0, 100, 50)},
+              {"nothing where part 0 would be unmirrored", 215 - 20, 260 - 40, rgba(90, 0, 0)},
+              {"the enemy on its anchor, last part on top", 515, 260, rgba(225, 200, 50)},
+              // Around part 1 (turned half a unit, mirrored) and the sprite (turned one unit, mirrored).
+              {"part 1, one side", 185 + 17, 280 + 5, 0xff32640fu}, {"part 1, below it", 185 + 5, 280 + 17, 0xff00005au},
+              {"part 1, the other side", 185 - 17, 280 + 5, 0xff00005au}, {"part 1, below that", 185 - 5, 280 + 17, 0xff32640fu},
+              {"sprite, right", 400 + 36, 300, 0xff0000ffu}, {"sprite, below right", 400 + 25, 300 + 25, 0xff00005au},
+              {"sprite, below", 400, 300 + 36, 0xff00ff00u}, {"sprite, below left", 400 - 25, 300 + 25, 0xff00005au},
+              {"sprite, left", 400 - 36, 300, 0xffff0000u}, {"sprite, above left", 400 - 25, 300 - 25, 0xff00005au},
+              {"sprite, above", 400, 300 - 36, 0xffff0000u}, {"sprite, above right", 400 + 25, 300 - 25, 0xff00005au},
+              {"sprite, near the right", 400 + 12, 300 + 4, 0xff0000ffu}, {"sprite, near the left", 400 - 12, 300 - 4, 0xff00ff00u},
+          });
+}
+
+TEST_F(Frame, ScrollingUpAndDownDrawsTheRoomBelow) {
+    w->scrollVertical = 1;
+    w->cameraY = 16000 + 200;
+    check("frame_upright.png", {
+                                   {"no room to the right", 640 - 100 + 16, 120, rgba(0, 0, 0)},
+                                   {"tile 38 of the room below", 10 * 32 + 16 - 100, 640 - 200 + 16, rgba(96, 60, 200)},
+                               });
+}
+
+}  // namespace
