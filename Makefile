@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: play test setup build bench soak clean package screenshot world-map
+.PHONY: play test check mutants setup build bench soak clean package screenshot world-map
 
 setup:
 	@tools/bootstrap
@@ -18,6 +18,18 @@ play: build
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The unit tier alone: what it needs built, then its tests (labels: unit, content, system,
+# e2e, fuzz, soak, install; ctest -L picks one).
+check: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS) --target unit_tests
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -L unit
+
+# Faults planted one at a time (tools/mutants/mutations.txt), each against the unit tier,
+# in a copy of the tree built in build-mutants/.
+mutants: setup
+	python3 tools/mutants/run_mutants.py build-mutants
 
 # Every benchmark beside its floor and its target, in one table; needs Xvfb.
 bench: build
