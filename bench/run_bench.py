@@ -13,7 +13,7 @@ import sys
 import tempfile
 
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, os.path.join(REPO, "tests", "pacing"))
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from probe_run import PASS_DELAY_MS, ProbedRun, Xvfb, median, percentile, periods_and_work  # noqa: E402
 
 STARTS = 7                # start-up runs of each program, taken in turns
@@ -173,7 +173,7 @@ def pacing_rows(periods, work, profile, row):
 def main(build):
     game = os.path.join(build, "cavern")
     bare = os.path.join(build, "bench", "bare_sdl_gl")
-    probe = os.path.join(build, "tests", "pacing", "libswap_probe.so")
+    probe = os.path.join(build, "bench", "libswap_probe.so")
     rows = []
 
     def row(measure, value, floor="", ratio="", target="", met=None):

@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "content/content_list.h"
-#include "tests/content/content_files.h"
+#include "tests/support/content_files.h"
 #include "tests/fuzz/fuzz_input.h"
 
 // The names of the list lead to pictures below data/: a valid folder to find.

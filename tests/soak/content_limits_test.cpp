@@ -8,7 +8,7 @@
 #include "content/animation.h"
 #include "content/bitmap.h"
 #include "content/room_template.h"
-#include "tests/content/content_files.h"
+#include "tests/support/content_files.h"
 
 namespace {
 
