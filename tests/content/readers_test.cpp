@@ -96,6 +96,7 @@ TEST(Bitmap, RejectsWhatTheGameCannotUse) {
         {[](BitmapFile& f, std::string&) { f.colorCount = 0; }, "colour count 0 is outside 1..256\n"},
         {[](BitmapFile& f, std::string&) { f.colorCount = 257; }, "colour count 257 is outside 1..256\n"},
         {[](BitmapFile& f, std::string&) { f.width = f.height = 4100; }, "is 4100 x 4100, more than 16777216 pixels\n"},
+        {[](BitmapFile& f, std::string&) { f.width = 65536, f.height = 65537; }, "is 65536 x 65537, more than 16777216 pixels\n"},
         {[](BitmapFile& f, std::string&) { f.height = 3; }, "is truncated: 70 bytes, its header needs 74\n"},
         {[](BitmapFile& f, std::string& b) { b = bitmapBytes(f).substr(0, 40); }, "is too short for a bitmap header (40 bytes)\n"},
     };

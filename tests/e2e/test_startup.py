@@ -40,6 +40,15 @@ class StartFailures(unittest.TestCase):
             self.assertNotIn(status, (None, 0))
             self.assertTrue(game.output("stdout").startswith("Unable to init SDL: "), game.output("stdout"))
 
+    def test_a_refused_video_mode_is_said_without_a_line_break_and_the_game_goes_on(self):
+        with Xvfb() as x, Game(x, env={"SDL_VIDEODRIVER": "dummy"}) as game:
+            self.assertIsNone(game.wait(3.0), game.output("stderr"))
+            self.assertTrue(os.path.exists(game.file("happy.txt")), "the world was set up")
+            game.process.terminate()
+            self.assertEqual(game.wait(), 0)
+            out = game.output("stdout")
+            self.assertTrue(out.startswith("Could not set video mode: ") and not out.endswith("\n"), out)
+
     def test_a_missing_data_folder_names_the_file_and_fails(self):
         with Xvfb() as x, Game(x, data=False) as game:
             self.assertNotIn(game.wait(), (None, 0))

@@ -27,7 +27,8 @@ def read_mutations(path):
             key, value = line.split(": ", 1)
             current[key] = value
         elif current is not None and line[:2] in ("- ", "+ "):
-            current["old" if line[0] == "-" else "new"] = line[2:].replace("\\n", "\n")
+            text = line[2:].replace("\\\\", "\0").replace("\\n", "\n").replace("\0", "\\")
+            current["old" if line[0] == "-" else "new"] = text
     for m in mutations:
         if not all(k in m for k in ("file", "old", "new")):
             sys.exit(f"{LIST}:{m['line']}: a block needs file:, - and +")
