@@ -35,6 +35,8 @@ const PlayerCase cases[] = {
      "64 32 0 0 5 14 0"},
     {"run stops at a wall with no speed", "......#|......#|......#|......#|#######", 64, OnFloor, "1 R+ 15",
      "161 67 0 0 -1 0 0"},
+    {"a jump into a wall loses its speed", "......#|......#|......#|......#|#######", 120, OnFloor,
+     "1 R+ J+ 1 R- 6", "161 -24 0 -10 5 13 0"},
     {"run left stops at a wall", "#......|#......|#......|#......|#######", 128, OnFloor, "1 L+ 15",
      "32 67 0 0 -1 0 1"},
     {"the world's edge is a wall", nullptr, 8, 0, "L+ 3", "0 6 -8 3 5 0 1"},

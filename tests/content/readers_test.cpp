@@ -122,13 +122,13 @@ TEST(RoomTemplates, SortStablyByMaskAndReadSpawns) {
 }
 
 TEST(RoomTemplates, RejectBadLibrariesNamingThePlace) {
-    std::vector<std::string> noMask5 = templatesOfEveryMask();
-    noMask5.erase(noMask5.begin() + 5);
+    std::vector<std::string> noMask15 = templatesOfEveryMask();
+    noMask15.pop_back();
     std::vector<std::string> badTile = templatesOfEveryMask(), badType = templatesOfEveryMask();
     badTile[2] = templateText(2, "0", tileCodes(128));
     badType[1] = templateText(1, "1 0 0 0 18");
     const std::pair<std::string, const char*> cases[] = {
-        {mapText(noMask5), "no template has door mask 5"},
+        {mapText(noMask15), "no template has door mask 15"},
         {mapText(badTile), "template 2, row 0, column 0: tile code 128 is outside 0..127"},
         {mapText(badType), "template 1, spawn 0: enemy type 18 is outside 0..17"},
         {"0\n", "template count 0 is outside 1..10000"},
@@ -161,12 +161,17 @@ TEST(Animations, StepsExpandIntoFramesBetweenKeyPoses) {
     freeAnimations(table, count);
 }
 
-TEST(ContentList, NamesTheFileOfAPictureOfTheWrongSize) {
+TEST(ContentList, LoadsEachPictureInItsPlaceAndNamesOneOfTheWrongSize) {
     ScratchDir dir;
     writeDataFolder(dir);
-    dir.write("data/cave/tiles.bmp", plainBitmap(256, 512));
     WorkingDirectory inside(dir.path());
     ContentPictures pictures{};
+    ASSERT_TRUE(loadContentList("data/contents.txt", &pictures));
+    // Pixel 600 of the first row is even in a 640-wide picture, odd in the second row of a 512-wide one.
+    EXPECT_EQ(pictures.backgrounds[0].indices[600] * 10 + pictures.tileAtlases[0].indices[600], 1);
+    freeContentPictures(&pictures);
+    pictures = {};
+    dir.write("data/cave/tiles.bmp", plainBitmap(256, 512));
     CaptureStderr();
     EXPECT_FALSE(loadContentList("data/contents.txt", &pictures));
     EXPECT_EQ(GetCapturedStderr(), "data/cave/tiles.bmp: is 256 x 512, a tile atlas must be 512 x 256\n");

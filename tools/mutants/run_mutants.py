@@ -3,7 +3,8 @@
 unit tier there (or the tests a block names with "tests:"), runs it, and says whether
 the fault was killed. The checkout itself is never written to.
 
-run_mutants.py [BUILD_FOLDER] [WORD]: WORD picks the blocks whose heading holds it."""
+run_mutants.py [BUILD_FOLDER] [PATTERN]: PATTERN (a regular expression) picks the blocks
+whose heading it matches."""
 import os
 import re
 import shutil
@@ -72,8 +73,8 @@ def killers(output):
 
 def main():
     build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build-mutants"))
-    word = sys.argv[2] if len(sys.argv) > 2 else ""
-    mutations = [m for m in read_mutations(LIST) if word in m["rule"] or word == m["subsystem"]]
+    word = sys.argv[2] if len(sys.argv) > 2 else ""  # every block
+    mutations = [m for m in read_mutations(LIST) if re.search(word, f"[{m['subsystem']}] {m['rule']}")]
     copy, binary = os.path.join(build, "src"), os.path.join(build, "build")
     mirror(ROOT, copy)
     code, out = run(["cmake", "-S", copy, "-B", binary, "-DCMAKE_BUILD_TYPE=RelWithDebInfo"])
