@@ -99,10 +99,10 @@ TEST_F(Frame, DrawsRoomsFiguresSpritesAndTheHealthBar) {
               // Around part 1 (turned half a unit, mirrored) and the sprite (turned one unit, mirrored).
               {"part 1, one side", 185 + 17, 280 + 5, 0xff32640fu}, {"part 1, below it", 185 + 5, 280 + 17, 0xff00005au},
               {"part 1, the other side", 185 - 17, 280 + 5, 0xff00005au}, {"part 1, below that", 185 - 5, 280 + 17, 0xff32640fu},
-              {"sprite, right", 400 + 36, 300, 0xff0000ffu}, {"sprite, below right", 400 + 25, 300 + 25, 0xff00005au},
-              {"sprite, below", 400, 300 + 36, 0xff00ff00u}, {"sprite, below left", 400 - 25, 300 + 25, 0xff00005au},
-              {"sprite, left", 400 - 36, 300, 0xffff0000u}, {"sprite, above left", 400 - 25, 300 - 25, 0xff00005au},
-              {"sprite, above", 400, 300 - 36, 0xffff0000u}, {"sprite, above right", 400 + 25, 300 - 25, 0xff00005au},
+              {"sprite, right", 400 + 40, 300, 0xff00005au}, {"sprite, below right", 400 + 25, 300 + 25, 0xff00005au},
+              {"sprite, below", 400, 300 + 40, 0xff00005au}, {"sprite, below left", 400 - 25, 300 + 25, 0xff00005au},
+              {"sprite, left", 400 - 40, 300, 0xff00005au}, {"sprite, above left", 400 - 25, 300 - 25, 0xff00005au},
+              {"sprite, above", 400, 300 - 40, 0xff00005au}, {"sprite, above right", 400 + 25, 300 - 25, 0xff00005au},
               {"sprite, near the right", 400 + 12, 300 + 4, 0xff0000ffu}, {"sprite, near the left", 400 - 12, 300 - 4, 0xff00ff00u},
           });
 }
