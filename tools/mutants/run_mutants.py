@@ -62,6 +62,8 @@ def run(command, timeout=900):
 
 def killers(output):
     """The names of the failed cases: the message after each failure, else the test's name."""
+    if re.search(r"^(FAIL|ERROR): ", output, re.M):  # Python's unittest
+        return "; ".join(re.findall(r"^(?:FAIL|ERROR): (\S+)", output, re.M)[:2])
     names = re.findall(r"^(?!Expected|Value of|Actual|  |\[|Which|/)(\S.*?)\n(?=\[  FAILED|/|$)", output, re.M)
     names += re.findall(r"^\[  FAILED  \] (\S+?)(?:, where|\s\(|$)", output, re.M)
     seen = []
