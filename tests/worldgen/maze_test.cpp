@@ -70,35 +70,18 @@ protected:
     TestWorld w;
 };
 
-TEST_F(WorldSetup, GrowsATreeOfFiftyRoomsFromTheCentre) {
-    int carved = 0, doors = 0;
-    const int32_t dx[4] = {1, -1, 0, 0}, dy[4] = {0, 0, -1, 1}, back[4] = {2, 1, 8, 4};
-    for (int32_t x = 0; x < WorldRooms; x++) {
-        for (int32_t y = 0; y < WorldRooms; y++) {
-            const MazeCell& cell = w->maze[x][y];
-            carved += cell.state == CellCarved;
-            for (int d = 0; d < 4; d++) {
-                if (!(cell.doors & (1 << d))) continue;
-                doors++;
-                const MazeCell& other = w->maze[x + dx[d]][y + dy[d]];
-                EXPECT_TRUE(cell.state == CellCarved && other.state == CellCarved && (other.doors & back[d]))
-                    << x << "," << y << " door " << d;
-            }
-        }
-    }
-    EXPECT_EQ(carved, 50);
-    EXPECT_EQ(doors, 2 * 49);
-    EXPECT_EQ(w->maze[25][25].state, CellCarved);
-}
-
+// The fixed seed always grows the same fifty rooms from the centre, and the same template choice.
 TEST_F(WorldSetup, DrawsTheSameMazeAndTemplatesEveryTime) {
     uint64_t fingerprint = 0;
+    int carved = 0;
     for (int32_t y = 0; y < WorldRooms; y++) {
         for (int32_t x = 0; x < WorldRooms; x++) {
             const MazeCell& cell = w->maze[x][y];
             fingerprint = fingerprint * 1000003 + uint64_t(cell.doors * 100 + cell.templateIndex + 1);
+            carved += cell.state == CellCarved;
         }
     }
+    EXPECT_EQ(carved * 10 + (w->maze[25][25].state == CellCarved), 501);
     EXPECT_EQ(fingerprint, 12923318518760167816u);
     std::ifstream picture("happy.txt");
     std::stringstream text;
