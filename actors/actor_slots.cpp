@@ -3,6 +3,7 @@
 
 #include <new>
 
+#include "actors/enemy.h"
 #include "shell/world.h"
 
 namespace {

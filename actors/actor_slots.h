@@ -4,8 +4,6 @@
 
 struct Room;
 
-constexpr int ActorSlotCount = 128;
-
 void spawnRoomEnemies(int32_t roomX, int32_t roomY);
 void updateActors(int32_t roomX, int32_t roomY);
 

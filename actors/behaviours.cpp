@@ -1,6 +1,8 @@
 // The seven enemy behaviours: small phase machines over the shared steps.
 #include "actors/behaviours.h"
 
+#include "actors/enemy.h"
+#include "actors/enemy_steps.h"
 #include "shell/world.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // An enemy in play, made from a room's spawn point.
-#include "actors/actor.h"
+#include "actors/enemy.h"
 
 #include "actors/projectile.h"
 #include "shell/world.h"

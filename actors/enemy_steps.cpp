@@ -1,8 +1,10 @@
 // The small steps every enemy behaviour is built from.
+#include "actors/enemy_steps.h"
+
 #include <algorithm>
 
-#include "actors/behaviours.h"
 #include "actors/collision.h"
+#include "actors/enemy.h"
 #include "actors/projectile.h"
 #include "shell/world.h"
 
@@ -163,7 +165,7 @@ bool ledgeAhead(const Enemy* enemy) {
     const Body& body = enemy->body;
     int32_t footX = body.facingLeft ? body.x : body.x + body.width;
     int32_t belowFootY = body.y + body.height + 1;
-    switch (cellClass(belowFootY >> 5, footX >> 5)) {
+    switch (cellClass(belowFootY >> TileShift, footX >> TileShift)) {
         case ClassWall:
         case ClassLadderTop:
         case ClassPlatform:

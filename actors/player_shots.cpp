@@ -1,6 +1,6 @@
 #include "actors/player_shots.h"
 
-#include "actors/actor.h"
+#include "actors/player.h"
 #include "actors/projectile.h"
 #include "shell/platform.h"
 

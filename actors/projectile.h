@@ -3,7 +3,6 @@
 #include <cstdint>
 #include "actors/body.h"
 
-constexpr int ProjectilePoolSize = 64;
 constexpr int32_t ProjectileFree = -1;
 
 struct Projectile {

@@ -1,4 +1,7 @@
 // Back to the start of play after the player is hit with no health left.
+#include "actors/restart.h"
+
+#include "actors/actor_slots.h"
 #include "actors/player_tuning.h"
 #include "shell/world.h"
 

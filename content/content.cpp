@@ -1,6 +1,9 @@
 #include "content/content.h"
 
+#include "content/animation.h"
 #include "content/content_list.h"
+#include "content/room_template.h"
+#include "content/texture.h"
 #include "shell/world.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "actors/actor_slots.h"
 #include "actors/player_tuning.h"
 #include "render/camera.h"
-#include "render/render.h"
+#include "render/frame.h"
 #include "shell/key_map.h"
 #include "shell/platform.h"
 #include "shell/world.h"

@@ -1,14 +1,15 @@
 // The one record of all game state, and the globals beside it.
 #pragma once
 #include <cstdint>
-#include "actors/actor.h"
-#include "actors/actor_slots.h"
+#include "actors/player.h"
 #include "actors/projectile.h"
+#include "common/numbers.h"
 #include "content/animation.h"
 #include "content/bitmap.h"
 #include "content/room_template.h"
 #include "worldgen/maze.h"
 #include "worldgen/room.h"
+#include "worldgen/type_tables.h"
 
 struct World {
     Room rooms[WorldRooms][WorldRooms];  // [x][y]; spawn points' armed flags change in play

@@ -1,7 +1,10 @@
 #include "worldgen/world_setup.h"
 
+#include "actors/actor_slots.h"
 #include "actors/behaviours.h"
 #include "shell/world.h"
+#include "worldgen/maze.h"
+#include "worldgen/room.h"
 #include "worldgen/world_textures.h"
 
 namespace {

@@ -2,9 +2,11 @@
 
 #include <GL/gl.h>
 
+#include "content/bitmap.h"
+#include "content/texture.h"
 #include "shell/world.h"
 
-const int32_t partBlock[16] = {5, 6, 7, 12, 13, 14, 11, 4, 0, 10, 9, 8, 3, 2, 15, 1};
+const int32_t partBlock[PartCount] = {5, 6, 7, 12, 13, 14, 11, 4, 0, 10, 9, 8, 3, 2, 15, 1};
 
 namespace {
 

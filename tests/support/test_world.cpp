@@ -1,6 +1,6 @@
 #include "tests/support/test_world.h"
 
-#include "shell/platform_null.h"
+#include "shell/platform/platform_null.h"
 
 TestWorld::TestWorld(int32_t framesPerAnimation) : w(new World()) {
     world = w;
