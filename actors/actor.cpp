@@ -2,11 +2,11 @@
 #include "actors/actor.h"
 
 #include "actors/projectile.h"
+#include "common/animation_numbers.h"
 
 namespace {
 
 constexpr int32_t KnockUpSpeed = -8;
-constexpr int32_t AnimHurt = 2;
 
 }  // namespace
 

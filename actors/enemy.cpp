@@ -2,6 +2,7 @@
 #include "actors/enemy.h"
 
 #include "actors/projectile.h"
+#include "common/animation_numbers.h"
 #include "shell/world.h"
 
 namespace {
@@ -9,7 +10,6 @@ namespace {
 constexpr int32_t EnemyWidth = 30;
 constexpr int32_t EnemyHeight = 60;
 constexpr int32_t EnemyHealth = 20;
-constexpr int32_t AnimFall = 13;
 constexpr int TimerPairs = 8;
 
 }  // namespace

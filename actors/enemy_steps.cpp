@@ -5,6 +5,7 @@
 
 #include "actors/collision.h"
 #include "actors/enemy.h"
+#include "common/animation_numbers.h"
 #include "actors/projectile.h"
 #include "shell/world.h"
 
@@ -23,21 +24,6 @@ constexpr int32_t WaveSpeed = 8;          // sideways
 constexpr int32_t WaveCyclePasses = 16;
 constexpr int32_t WaveStartSpeed = 9;     // downwards, at the start of a cycle
 constexpr int32_t WaveTurn = 3;           // change of vy per pass
-
-constexpr int32_t AnimAfterShot = 0;
-constexpr int32_t AnimWalk = 1;
-constexpr int32_t AnimHurt = 2;
-constexpr int32_t AnimShootLevel = 4;
-constexpr int32_t AnimShootUp = 5;
-constexpr int32_t AnimAirborne = 13;
-constexpr int32_t AnimAirShootLevel = 15;
-constexpr int32_t AnimAirShootUp = 16;
-constexpr int32_t AnimAirShootDown = 17;
-constexpr int32_t AnimBounce = 37;
-constexpr int32_t AnimStand = 41;
-constexpr int32_t AnimHover = 50;
-constexpr int32_t AnimDying = 54;
-constexpr int32_t AnimDyingLast = 66;
 
 int32_t& waitCounter(Enemy* enemy) { return enemy->moveTimers[0][1]; }
 int32_t& shotCounter(Enemy* enemy) { return enemy->attackTimers[0][1]; }
@@ -88,23 +74,23 @@ void startShot(Enemy* enemy, int32_t targetY, int32_t type) {
         body.vy = 0;
         enemy->frame = 0;
         if (body.y >= targetY + ShotHeightBand) {
-            enemy->anim = AnimShootUp;
+            enemy->anim = AnimEnemyStandShotUp;
             fireUp(body, type);
         } else {
-            enemy->anim = AnimShootLevel;
+            enemy->anim = AnimEnemyStandShotLevel;
             fireLevel(body, type);
         }
     } else if (enemy->state == StateAir || enemy->state == StateHover) {
         enemy->state = StateAirAttack;
         enemy->frame = 0;
         if (body.y > targetY + ShotHeightBand) {
-            enemy->anim = AnimAirShootUp;
+            enemy->anim = AnimEnemyAirShotUp;
             fireUp(body, type);
         } else if (body.y < targetY - ShotHeightBand) {
-            enemy->anim = AnimAirShootDown;
+            enemy->anim = AnimEnemyAirShotDown;
             fireDown(body, type);
         } else {
-            enemy->anim = AnimAirShootLevel;
+            enemy->anim = AnimEnemyAirShotLevel;
             fireLevel(body, type);
         }
     }
@@ -113,10 +99,10 @@ void startShot(Enemy* enemy, int32_t targetY, int32_t type) {
 void endShotPosture(Enemy* enemy) {
     if (enemy->state == StateAttack) {
         enemy->state = StateStand;
-        enemy->anim = AnimAfterShot;
+        enemy->anim = AnimEnemyStand;
     } else if (enemy->state == StateAirAttack) {
         enemy->state = StateAir;
-        enemy->anim = AnimAirborne;
+        enemy->anim = AnimFall;
     }
 }
 
@@ -124,14 +110,14 @@ void endShotPosture(Enemy* enemy) {
 void dieOnGround(Enemy* enemy, bool animationEnded) {
     if (animationEnded) {
         if (enemy->anim == AnimHurt) {
-            enemy->anim = AnimDying;
-        } else if (enemy->anim == AnimDying) {
-            enemy->anim = AnimDyingLast;
-        } else if (enemy->anim == AnimDyingLast) {
+            enemy->anim = AnimEnemyDying;
+        } else if (enemy->anim == AnimEnemyDying) {
+            enemy->anim = AnimEnemyDead;
+        } else if (enemy->anim == AnimEnemyDead) {
             enemy->state = StateDead;
         }
-    } else if (enemy->anim == AnimAirborne) {
-        enemy->anim = AnimDying;
+    } else if (enemy->anim == AnimFall) {
+        enemy->anim = AnimEnemyDying;
         enemy->frame = 0;
     }
 }
@@ -149,11 +135,11 @@ int32_t walkStep(Enemy* enemy) {
     body.vy += Gravity;
     if (moveVertical(enemy)) {
         body.vy = 0;
-        enemy->anim = AnimWalk;
+        enemy->anim = AnimRun;
         enemy->state = StateRun;
     } else {
         moveHorizontal(enemy);
-        enemy->anim = AnimAirborne;
+        enemy->anim = AnimFall;
         enemy->state = StateAir;
     }
     advanceAnimation(enemy);
@@ -184,12 +170,12 @@ int32_t standStep(Enemy* enemy) {
     if (moveVertical(enemy)) {
         body.vy = 0;
         body.vx = 0;
-        enemy->anim = AnimStand;
+        enemy->anim = AnimEnemyStand;
         enemy->state = StateStand;
         result = countWaitPass(enemy);
     } else {
         moveHorizontal(enemy);
-        enemy->anim = AnimAirborne;
+        enemy->anim = AnimFall;
         enemy->state = StateAir;
     }
     advanceAnimation(enemy);
@@ -199,14 +185,14 @@ int32_t standStep(Enemy* enemy) {
 int32_t hoverStep(Enemy* enemy) {
     enemy->body.vx = 0;
     enemy->body.vy = 0;
-    showFlight(enemy, AnimHover);
+    showFlight(enemy, AnimEnemyHover);
     return countWaitPass(enemy);
 }
 
 // Flies straight through the grid; each cycle's vertical speeds add up to nothing.
 void waveStep(Enemy* enemy) {
     Body& body = enemy->body;
-    showFlight(enemy, AnimHover);
+    showFlight(enemy, AnimEnemyHover);
     int32_t& counter = waitCounter(enemy);
     if (counter == 0) {
         body.vy = WaveStartSpeed;
@@ -224,7 +210,7 @@ void waveStep(Enemy* enemy) {
 int32_t bounceStep(Enemy* enemy) {
     Body& body = enemy->body;
     waitCounter(enemy) = 0;
-    showFlight(enemy, AnimBounce);
+    showFlight(enemy, AnimEnemyBounce);
     if (moveHorizontal(enemy)) {
         body.vx = -body.vx;
         return 1;
@@ -238,7 +224,7 @@ int32_t bounceStep(Enemy* enemy) {
 
 int32_t chaseStep(Enemy* enemy, int32_t targetX, int32_t targetY) {
     Body& body = enemy->body;
-    showFlight(enemy, AnimHover);
+    showFlight(enemy, AnimEnemyHover);
     body.vx = chaseSpeed(targetX - body.x);
     body.vy = chaseSpeed(targetY - body.y);
     body.x += body.vx;
@@ -272,7 +258,7 @@ int32_t hurtStep(Enemy* enemy) {
     bool animationEnded = enemy->frame == 0;
     if (animationEnded && enemy->health > 0) {
         enemy->state = StateAir;
-        enemy->anim = AnimAirborne;
+        enemy->anim = AnimFall;
         enemy->frame = 0;
         enemy->phase = 0;
         return 1;
@@ -284,7 +270,7 @@ int32_t hurtStep(Enemy* enemy) {
         body.vy = 0;
         dieOnGround(enemy, animationEnded);
     } else if (animationEnded) {
-        enemy->anim = AnimAirborne;
+        enemy->anim = AnimFall;
     }
     return 0;
 }
