@@ -32,6 +32,13 @@ int32_t spawnListLength(const Room& room) {
     return room.spawnCount < MaxSpawns ? room.spawnCount : MaxSpawns;
 }
 
+void clearActorSlots() {
+    for (Actor*& slot : world->actorSlots) {
+        delete slot;
+        slot = nullptr;
+    }
+}
+
 void spawnRoomEnemies(int32_t roomX, int32_t roomY) {
     if (!roomInWorld(roomX, roomY)) return;
     Room& room = world->rooms[roomX][roomY];

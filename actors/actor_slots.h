@@ -4,6 +4,9 @@
 
 struct Room;
 
+// Deletes every enemy in play and frees its slot.
+void clearActorSlots();
+
 void spawnRoomEnemies(int32_t roomX, int32_t roomY);
 void updateActors(int32_t roomX, int32_t roomY);
 

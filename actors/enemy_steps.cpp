@@ -39,6 +39,20 @@ int32_t countWaitPass(Enemy* enemy) {
     return StepOver;
 }
 
+// Gravity's pass: true when it stands on ground (vy stopped), otherwise it
+// drifts sideways and shows the fall.
+bool landsOrFalls(Enemy* enemy) {
+    enemy->body.vy += Gravity;
+    if (moveVertical(enemy)) {
+        enemy->body.vy = 0;
+        return true;
+    }
+    moveHorizontal(enemy);
+    enemy->anim = AnimFall;
+    enemy->state = StateAir;
+    return false;
+}
+
 // Held up by its own power: hovering and all three kinds of flight.
 void showFlight(Enemy* enemy, int32_t anim) {
     enemy->anim = anim;
@@ -99,7 +113,7 @@ void startShot(Enemy* enemy, int32_t targetY, int32_t type) {
 void endShotPosture(Enemy* enemy) {
     if (enemy->state == StateAttack) {
         enemy->state = StateStand;
-        enemy->anim = AnimEnemyStand;
+        enemy->anim = AnimStand;
     } else if (enemy->state == StateAirAttack) {
         enemy->state = StateAir;
         enemy->anim = AnimFall;
@@ -129,18 +143,12 @@ void advanceAnimation(Enemy* enemy) {
     if (enemy->frame >= world->animations[enemy->anim].frameCount) enemy->frame = 0;
 }
 
-int32_t walkStep(Enemy* enemy) {
+WalkResult walkStep(Enemy* enemy) {
     Body& body = enemy->body;
     body.vx = facingSign(enemy) * WalkSpeed;
-    body.vy += Gravity;
-    if (moveVertical(enemy)) {
-        body.vy = 0;
+    if (landsOrFalls(enemy)) {
         enemy->anim = AnimRun;
         enemy->state = StateRun;
-    } else {
-        moveHorizontal(enemy);
-        enemy->anim = AnimFall;
-        enemy->state = StateAir;
     }
     advanceAnimation(enemy);
     if (moveHorizontal(enemy)) return WalkBlocked;
@@ -164,19 +172,12 @@ bool ledgeAhead(const Enemy* enemy) {
 }
 
 int32_t standStep(Enemy* enemy) {
-    Body& body = enemy->body;
-    body.vy += Gravity;
     int32_t result = StandAirborne;
-    if (moveVertical(enemy)) {
-        body.vy = 0;
-        body.vx = 0;
+    if (landsOrFalls(enemy)) {
+        enemy->body.vx = 0;
         enemy->anim = AnimEnemyStand;
         enemy->state = StateStand;
         result = countWaitPass(enemy);
-    } else {
-        moveHorizontal(enemy);
-        enemy->anim = AnimFall;
-        enemy->state = StateAir;
     }
     advanceAnimation(enemy);
     return result;

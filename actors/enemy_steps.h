@@ -24,7 +24,7 @@ enum StandResult : int32_t {
 // One frame on; back to 0 once the frame is at or past the current animation's frame
 // count (animations change without a reset, so the frame may already be beyond it).
 void advanceAnimation(Enemy* enemy);
-int32_t walkStep(Enemy* enemy);
+WalkResult walkStep(Enemy* enemy);
 int32_t standStep(Enemy* enemy);
 int32_t hoverStep(Enemy* enemy);
 void waveStep(Enemy* enemy);

@@ -5,19 +5,20 @@
 #include "actors/player_tuning.h"
 #include "shell/world.h"
 
+void placePlayerAtStart() {
+    world->player.init(PlayerStartX, PlayerStartY, 0);
+    world->cameraX = StartCamera;
+    world->cameraY = StartCamera;
+}
+
 void restartGame() {
     for (auto& column : world->rooms) {
         for (Room& room : column) {
             for (int32_t i = 0; i < spawnListLength(room); i++) room.spawns[i].armed = 1;
         }
     }
-    world->player.init(PlayerStartX, PlayerStartY, 0);
-    world->cameraX = StartCamera;
-    world->cameraY = StartCamera;
-    for (Actor*& slot : world->actorSlots) {
-        delete slot;
-        slot = nullptr;
-    }
+    placePlayerAtStart();
+    clearActorSlots();
     // Cells broken by shots stay broken, and both cursors keep their places.
     for (Projectile& projectile : world->projectiles) projectile.type = ProjectileFree;
 }

@@ -21,6 +21,7 @@ struct World {
     Actor* actorSlots[ActorSlotCount];   // enemies in play, null = free; each owns its Enemy
     Projectile projectiles[ProjectilePoolSize];  // type -1 = free
     RoomTemplate* roomTemplates;         // heap array, sorted by door mask
+    int32_t templateCount;               // entries of roomTemplates
     int8_t collisionGrid[WorldTiles][WorldTiles];  // [world tile row][world tile column]
     int32_t firstTemplateByMask[MaskCount];  // index of each mask's first template
     int32_t templateCountByMask[MaskCount];  // number of templates of each mask

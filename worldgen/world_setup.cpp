@@ -1,6 +1,5 @@
 #include "worldgen/world_setup.h"
 
-#include "actors/actor_slots.h"
 #include "actors/behaviours.h"
 #include "shell/world.h"
 #include "worldgen/maze.h"

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "content/bitmap.h"
+#include "content/tile_atlas.h"
 #include "content/texture.h"
 #include "shell/world.h"
 
@@ -12,8 +13,6 @@ namespace {
 
 constexpr int32_t BackgroundSize = 640;
 constexpr int32_t BackgroundTextureSize = 1024;  // the background sits in its top-left corner
-constexpr int32_t AtlasWidth = 512;
-constexpr int32_t AtlasHeight = 256;
 constexpr int32_t PictureSize = 64;  // figure parts and projectiles
 constexpr int32_t ProjectileDamage = 10;
 
