@@ -4,12 +4,6 @@
 #include "actors/projectile.h"
 #include "common/animation_numbers.h"
 
-namespace {
-
-constexpr int32_t KnockUpSpeed = -8;
-
-}  // namespace
-
 void Actor::init(int32_t, int32_t, int32_t) {}
 
 void Actor::update() {}

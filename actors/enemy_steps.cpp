@@ -5,25 +5,12 @@
 
 #include "actors/collision.h"
 #include "actors/enemy.h"
-#include "common/animation_numbers.h"
+#include "actors/enemy_tuning.h"
 #include "actors/projectile.h"
+#include "common/animation_numbers.h"
 #include "shell/world.h"
 
 namespace {
-
-constexpr int32_t Gravity = 2;            // added to vy per pass while falling
-constexpr int32_t WalkSpeed = 8;
-constexpr int32_t WaitPasses = 40;        // a wait, and a chase
-constexpr int32_t ShotPasses = 20;        // passes after the one that fires
-constexpr int32_t ShotHeightBand = 64;    // beyond this the shot goes up or down
-constexpr int32_t ProjectileSpeed = 16;
-constexpr uint8_t EnemyOwner = 0;
-constexpr int32_t ChaseDivisor = 30;      // speed = distance / this
-constexpr int32_t ChaseSpeedLimit = 6;    // on each axis
-constexpr int32_t WaveSpeed = 8;          // sideways
-constexpr int32_t WaveCyclePasses = 16;
-constexpr int32_t WaveStartSpeed = 9;     // downwards, at the start of a cycle
-constexpr int32_t WaveTurn = 3;           // change of vy per pass
 
 int32_t& waitCounter(Enemy* enemy) { return enemy->moveTimers[0][1]; }
 int32_t& shotCounter(Enemy* enemy) { return enemy->attackTimers[0][1]; }
@@ -39,10 +26,10 @@ int32_t countWaitPass(Enemy* enemy) {
     return StepOver;
 }
 
-// Gravity's pass: true when it stands on ground (vy stopped), otherwise it
+// EnemyGravity's pass: true when it stands on ground (vy stopped), otherwise it
 // drifts sideways and shows the fall.
 bool landsOrFalls(Enemy* enemy) {
-    enemy->body.vy += Gravity;
+    enemy->body.vy += EnemyGravity;
     if (moveVertical(enemy)) {
         enemy->body.vy = 0;
         return true;
@@ -66,16 +53,16 @@ int32_t chaseSpeed(int32_t distance) {
 
 void fireLevel(const Body& body, int32_t type) {
     int32_t muzzleX = body.facingLeft ? body.x : body.x + body.width;
-    int32_t speed = body.facingLeft ? -ProjectileSpeed : ProjectileSpeed;
-    fireProjectile(EnemyOwner, muzzleX, body.y + body.height / 2, speed, 0, type);
+    int32_t speed = body.facingLeft ? -EnemyShotSpeed : EnemyShotSpeed;
+    fireProjectile(OwnerEnemy, muzzleX, body.y + body.height / 2, speed, 0, type);
 }
 
 void fireUp(const Body& body, int32_t type) {
-    fireProjectile(EnemyOwner, body.x + body.width / 2, body.y, 0, -ProjectileSpeed, type);
+    fireProjectile(OwnerEnemy, body.x + body.width / 2, body.y, 0, -EnemyShotSpeed, type);
 }
 
 void fireDown(const Body& body, int32_t type) {
-    fireProjectile(EnemyOwner, body.x + body.width / 2, body.y + body.height, 0, ProjectileSpeed, type);
+    fireProjectile(OwnerEnemy, body.x + body.width / 2, body.y + body.height, 0, EnemyShotSpeed, type);
 }
 
 // A standing enemy exactly one band below its target already shoots up; an airborne one
@@ -145,7 +132,7 @@ void advanceAnimation(Enemy* enemy) {
 
 WalkResult walkStep(Enemy* enemy) {
     Body& body = enemy->body;
-    body.vx = facingSign(enemy) * WalkSpeed;
+    body.vx = facingSign(enemy) * EnemyWalkSpeed;
     if (landsOrFalls(enemy)) {
         enemy->anim = AnimRun;
         enemy->state = StateRun;
@@ -264,7 +251,7 @@ int32_t hurtStep(Enemy* enemy) {
         enemy->phase = 0;
         return 1;
     }
-    body.vy += Gravity;
+    body.vy += EnemyGravity;
     moveHorizontal(enemy);
     if (moveVertical(enemy)) {
         body.vx = 0;

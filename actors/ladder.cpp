@@ -3,12 +3,11 @@
 
 #include "actors/collision.h"
 #include "actors/player.h"
+#include "actors/player_tuning.h"
 #include "common/numbers.h"
 #include "shell/platform.h"
 
 namespace {
-
-constexpr int32_t ClimbSpeed = 5;
 
 bool isLadder(int32_t cls) { return cls == ClassLadder || cls == ClassLadderTop; }
 
@@ -39,7 +38,7 @@ LadderResult checkLadder(Player* player) {
     if (col < 0) return LadderNone;
 
     if (want == LadderStill) return LadderStill;
-    body.vy = want == LadderDown ? ClimbSpeed : -ClimbSpeed;
+    body.vy = want == LadderDown ? PlayerClimbSpeed : -PlayerClimbSpeed;
     body.x = TilePixels * col - 1;
     bool stopped = moveVertical(player);
     if (want == LadderUp) return LadderUp;

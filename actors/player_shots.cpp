@@ -1,14 +1,12 @@
 #include "actors/player_shots.h"
 
 #include "actors/player.h"
+#include "actors/player_tuning.h"
 #include "actors/projectile.h"
 #include "common/animation_numbers.h"
 #include "shell/platform.h"
 
 namespace {
-
-constexpr uint8_t PlayerOwner = 1;
-constexpr int32_t PlayerShotType = 1;
 
 enum ShotStart { FromFront, FromMiddle, FromRight };  // front edge, x + 15, x + 30
 
@@ -82,7 +80,7 @@ void fireShot(Player* player, ShotGroup group) {
         if (!applies(row, *player)) continue;
         const Body& body = player->body;
         int32_t vx = body.facingLeft ? -row.speedX : row.speedX;
-        fireProjectile(PlayerOwner, startX(row.start, body), body.y + row.startDy, vx, row.vy, PlayerShotType);
+        fireProjectile(OwnerPlayer, startX(row.start, body), body.y + row.startDy, vx, row.vy, PlayerShotType);
         player->anim = row.anim;
         return;
     }

@@ -33,7 +33,7 @@ bool strikesTile(const Body& body) {
 // True when an actor it overlaps uses it up. Every overlapping enemy is hit.
 bool strikesActors(const Projectile& projectile) {
     bool spent = false;
-    if (projectile.owner) {
+    if (projectile.owner == OwnerPlayer) {
         for (Actor* enemy : world->actorSlots) {
             if (enemy && overlaps(projectile.body, enemy->body) && enemy->hit(projectile)) spent = true;
         }

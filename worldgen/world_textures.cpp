@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include "actors/projectile.h"
 #include "content/bitmap.h"
 #include "content/tile_atlas.h"
 #include "content/texture.h"
@@ -14,7 +15,6 @@ namespace {
 constexpr int32_t BackgroundSize = 640;
 constexpr int32_t BackgroundTextureSize = 1024;  // the background sits in its top-left corner
 constexpr int32_t PictureSize = 64;  // figure parts and projectiles
-constexpr int32_t ProjectileDamage = 10;
 
 uint32_t newTexture() {
     uint32_t name;
