@@ -5,6 +5,7 @@
 
 #include "actors/actor_slots.h"
 #include "actors/behaviours.h"
+#include "actors/enemy.h"
 #include "actors/player_tuning.h"
 #include "tests/support/scenario.h"
 #include "tests/support/test_world.h"

@@ -150,7 +150,7 @@ TEST(Animations, StepsExpandIntoFramesBetweenKeyPoses) {
     Animation* table = nullptr;
     int32_t count = 0;
     ASSERT_TRUE(loadAnimations(path.c_str(), &table, &count));
-    EXPECT_EQ(count, RequiredAnimations);
+    EXPECT_EQ(count, AnimationCount);
     const Animation& walk = table[0];
     ASSERT_EQ(walk.frameCount, 5);
     std::ostringstream out;

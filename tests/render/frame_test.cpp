@@ -3,8 +3,10 @@
 
 #include <cstdio>
 
-#include "content/bitmap.h"
-#include "render/render.h"
+#include "content/texture.h"
+#include "actors/enemy.h"
+#include "render/frame.h"
+#include "render/figure_drawing.h"
 #include "tests/support/offscreen_gl.h"
 #include "tests/support/scratch.h"
 #include "tests/support/test_world.h"

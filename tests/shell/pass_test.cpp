@@ -4,9 +4,10 @@
 #include <sstream>
 
 #include "actors/behaviours.h"
+#include "actors/enemy.h"
 #include "actors/player_tuning.h"
 #include "shell/main_loop.h"
-#include "shell/platform_null.h"
+#include "shell/platform/platform_null.h"
 #include "shell/play_game.h"
 #include "tests/support/content_files.h"
 #include "tests/support/offscreen_gl.h"

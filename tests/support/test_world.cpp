@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/platform_null.h"
+#include "shell/platform/platform_null.h"
 
 int8_t classOfMapChar(char c) {
     const char* classes = ".#\\/HT=ibB";
@@ -12,8 +12,8 @@ int8_t classOfMapChar(char c) {
 
 TestWorld::TestWorld(int32_t framesPerAnimation) : w(new World()) {
     world = w;
-    w->animations = new Animation[RequiredAnimations]();
-    for (int32_t anim = 0; anim < RequiredAnimations; anim++) setFrameCount(anim, framesPerAnimation);
+    w->animations = new Animation[AnimationCount]();
+    for (int32_t anim = 0; anim < AnimationCount; anim++) setFrameCount(anim, framesPerAnimation);
     for (Projectile& projectile : w->projectiles) projectile.type = ProjectileFree;
     for (ProjectileType& type : w->projectileTypes) type.damage = 10;
     actorCursor = 0;
@@ -23,7 +23,7 @@ TestWorld::TestWorld(int32_t framesPerAnimation) : w(new World()) {
 
 TestWorld::~TestWorld() {
     for (Actor*& slot : w->actorSlots) delete slot;
-    for (int32_t anim = 0; anim < RequiredAnimations; anim++) delete[] w->animations[anim].frames;
+    for (int32_t anim = 0; anim < AnimationCount; anim++) delete[] w->animations[anim].frames;
     delete[] w->animations;
     delete w;
     world = nullptr;

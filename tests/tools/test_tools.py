@@ -12,6 +12,7 @@ import unittest
 ROOT = os.environ.get("CONTENT_ROOT", "")
 sys.path.insert(0, os.path.join(ROOT, "tools", "content"))
 import make_rooms  # noqa: E402
+from animation.sequences import animation_table  # noqa: E402
 
 WALL, EMPTY, PLATFORM, LADDER, LADDER_TOP = 8, 0, 74, 85, 69
 START = (3, 1)  # the template of the start room (25, 25): mask 3, the second
@@ -103,6 +104,14 @@ class WorldMap(unittest.TestCase):
                 header = f.read(24)
         # The fixed maze spans 14 x 10 rooms, drawn at one pixel per 8.
         self.assertEqual(struct.unpack(">II", header[16:24]), (14 * 640 // 8, 10 * 640 // 8))
+
+
+class AnimationNumbers(unittest.TestCase):
+    def test_the_game_names_every_index_as_the_generator_does(self):
+        with open(os.path.join(ROOT, "common", "animation_numbers.h")) as header:
+            names = re.findall(r"^    Anim(\w+),", header.read(), re.M)
+        wanted = ["".join(word.capitalize() for word in name.split("_")) for _, name, _, _ in animation_table()]
+        self.assertEqual(names, wanted)
 
 
 class RoomCompiler(unittest.TestCase):

@@ -10,6 +10,7 @@
 #include "tests/support/offscreen_gl.h"
 #include "tests/support/test_world.h"
 #include "worldgen/world_setup.h"
+#include "worldgen/world_textures.h"
 
 namespace {
 
