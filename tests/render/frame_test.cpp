@@ -105,6 +105,8 @@ TEST_F(Frame, DrawsRoomsFiguresSpritesAndTheHealthBar) {
               {"sprite, below", 400, 300 + 40, 0xff00005au}, {"sprite, below left", 400 - 25, 300 + 25, 0xff00005au},
               {"sprite, left", 400 - 40, 300, 0xff00005au}, {"sprite, above left", 400 - 25, 300 - 25, 0xff00005au},
               {"sprite, above", 400, 300 - 40, 0xff00005au}, {"sprite, above right", 400 + 25, 300 - 25, 0xff00005au},
+              {"sprite, a", 400 + 20, 300 - 6, 0xff0000ffu}, {"sprite, b", 400 - 6, 300 - 20, 0xff0000ffu},
+              {"sprite, c", 400 - 20, 300 + 6, 0xff00ff00u}, {"sprite, d", 400 + 6, 300 + 20, 0xff00ff00u},
               {"sprite, near the right", 400 + 12, 300 + 4, 0xff0000ffu}, {"sprite, near the left", 400 - 12, 300 - 4, 0xff00ff00u},
           });
 }
