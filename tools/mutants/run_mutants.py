@@ -37,10 +37,16 @@ def read_mutations(path):
 
 
 def mirror(source, copy):
-    """Brings the copy up to date with the checkout's files, rewriting only what differs."""
-    listed = subprocess.run(["git", "-C", source, "ls-files", "-co", "--exclude-standard"],
-                            capture_output=True, text=True, check=True).stdout.split("\n")
-    for name in filter(None, listed):
+    """Brings the copy up to date with the checkout's files, rewriting only what differs
+    and removing what the checkout no longer has."""
+    listed = set(filter(None, subprocess.run(["git", "-C", source, "ls-files", "-co", "--exclude-standard"],
+                                             capture_output=True, text=True, check=True).stdout.split("\n")))
+    for folder, _, files in os.walk(copy):
+        for name in files:
+            path = os.path.join(folder, name)
+            if os.path.relpath(path, copy) not in listed:
+                os.remove(path)
+    for name in listed:
         src, dst = os.path.join(source, name), os.path.join(copy, name)
         if not os.path.isfile(src) or os.path.islink(src):
             continue
@@ -98,7 +104,7 @@ def main():
             target = ["--target", "unit_tests"] if not m["tests"] else []
             code, out = run(["cmake", "--build", binary, "-j", jobs] + target)
             if code:
-                verdict, why = "no build", out[-400:]
+                verdict, why = "no build", "\n".join(out.strip().splitlines()[-3:])
             else:
                 select = ["-R", m["tests"]] if m["tests"] else ["-L", "unit"]
                 code, out = run(["ctest", "--test-dir", binary, "--output-on-failure", "--timeout", "120",
