@@ -130,6 +130,13 @@ TEST_F(WorldSetup, CutsTexturesFromTheFirstSceneryAndEachSkin) {
     }
     EXPECT_EQ(texel(w->projectileTypes[5].texture, 0, 0), rgba(0, 30, 0));
     EXPECT_EQ(w->projectileTypes[5].damage, 10);
+    // Scenery stays sharp; figures and shots, turned and scaled, are smoothed.
+    std::vector<GLint> filters;
+    for (uint32_t t : {w->backgroundTexture, w->tileAtlasTexture, w->player.partTextures[3], w->projectileTypes[0].texture}) {
+        glBindTexture(GL_TEXTURE_2D, t);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &filters.emplace_back());
+    }
+    EXPECT_EQ(filters, (std::vector<GLint>{GL_NEAREST, GL_NEAREST, GL_LINEAR, GL_LINEAR}));
 }
 
 TEST_F(WorldSetup, GivesBehavioursToTheFirstEighteenTypesAndEmptiesPlay) {
