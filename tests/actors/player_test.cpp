@@ -15,7 +15,7 @@ struct PlayerCase {
     const char* map;  // rows split by '|', from tile (500, 500)
     int32_t x, y;     // box top-left, relative to the map
     const char* script;
-    const char* expect;  // describe(): x y vx vy state anim facing
+    const char* expect;  // describe(): x y vx vy state anim facing; "| x y vx vy" of the last shot fired
 };
 
 const char* Room = "....|....|....|....|##############";
@@ -44,17 +44,28 @@ const PlayerCase cases[] = {
     {"down crouches and stops", Room, 64, OnFloor, "1 R+ 1 D+ 1", "72 67 0 0 2 10 0"},
     {"releasing down stands up", Room, 64, OnFloor, "1 D+ D-", "64 67 0 0 0 0 0"},
     {"arrows turn a crouch without moving", Room, 64, OnFloor, "1 D+ L+ 2", "64 67 0 0 2 10 1"},
-    {"a running shot slides on", Room, 64, OnFloor, "1 R+ F+ 1", "72 67 8 0 7 6 0"},
-    {"the shot ends in a stand", Room, 64, OnFloor, "1 F+ 4", "64 67 0 0 0 0 0"},
-    {"a key during a ground shot stops the slide", Room, 64, OnFloor, "1 R+ F+ X+ 1", "64 67 0 0 7 6 0"},
-    {"an air shot attacks, then falls", Room, 64, OnFloor, "1 J+ 2 F+", "64 36 0 -15 7 18 0"},
-    {"the air shot ends in the air", Room, 64, OnFloor, "1 J+ 2 F+ 4", "64 -14 0 -11 5 13 0"},
-    {"a crouching shot keeps the crouch", Room, 64, OnFloor, "1 D+ F+ 4", "64 67 0 0 2 10 0"},
+    {"a running shot slides on", Room, 64, OnFloor, "1 R+ F+ 1", "72 67 8 0 7 6 0 | 22 25 16 0"},
+    {"the shot ends in a stand", Room, 64, OnFloor, "1 F+ 4", "64 67 0 0 0 0 0 | 30 25 16 0"},
+    {"a key during a ground shot stops the slide", Room, 64, OnFloor, "1 R+ F+ X+ 1", "64 67 0 0 7 6 0 | 30 25 16 0"},
+    {"an air shot attacks, then falls", Room, 64, OnFloor, "1 J+ 2 F+", "64 36 0 -15 7 18 0 | 30 30 16 0"},
+    {"the air shot ends in the air", Room, 64, OnFloor, "1 J+ 2 F+ 4", "64 -14 0 -11 5 13 0 | 30 80 16 0"},
+    {"a crouching shot keeps the crouch", Room, 64, OnFloor, "1 D+ F+ 4", "64 67 0 0 2 10 0 | 30 30 16 0"},
     {"down released in a crouching shot stands after it", Room, 64, OnFloor, "1 D+ F+ D- 4",
-     "64 67 0 0 0 0 0"},
+     "64 67 0 0 0 0 0 | 30 30 16 0"},
     {"hurt in the air falls", Room, 64, OnFloor, "1 ! 1", "72 60 8 -7 5 13 0"},
     {"a hurt player lands standing", Room, 64, OnFloor, "1 ! 20", "192 67 0 0 0 0 0"},
     {"any key turns hurt into falling", Room, 64, OnFloor, "1 ! X+", "64 67 8 -8 5 2 0"},
+    // Shots: the arrows held choose the way, the posture the muzzle.
+    {"a level shot leaves the front", Room, 64, OnFloor, "1 L+ L- F+", "64 67 0 0 7 6 1 | 0 25 -16 0"},
+    {"up shoots straight up from the middle", Room, 64, OnFloor, "1 U+ F+", "64 67 0 0 7 8 0 | 15 0 0 -16"},
+    {"up and an arrow shoot up at a slant", Room, 64, OnFloor, "1 U+ R+ F+", "64 67 8 0 7 7 0 | 30 30 8 -8"},
+    {"a crouching shot is level", Room, 64, OnFloor, "1 D+ L+ F+", "64 67 0 0 7 12 1 | 30 30 -16 0"},
+    {"down in the air shoots down", Room, 64, OnFloor, "1 J+ 2 D+ F+", "64 36 0 -15 7 22 0 | 15 40 0 16"},
+    {"down and an arrow in the air shoot down at a slant", Room, 64, OnFloor, "1 J+ 2 D+ L+ F+", "64 36 -8 -15 7 21 1 | 0 40 -8 8"},
+    {"up and an arrow in the air shoot up at a slant", Room, 64, OnFloor, "1 J+ 2 U+ R+ F+", "64 36 8 -15 7 19 0 | 30 30 8 -8"},
+    {"up in the air shoots up", Room, 64, OnFloor, "1 J+ 2 U+ F+", "64 36 0 -15 7 20 0 | 15 0 0 -16"},
+    {"on a ladder down wins over up", "..H.|..H.|..H.|..H.|####", 64, OnFloor, "1 U+ 4 D+ F+", "63 47 0 0 7 33 0 | 15 40 0 16"},
+    {"on a ladder up and an arrow slant up", "..H.|..H.|..H.|..H.|####", 64, OnFloor, "1 U+ 4 R+ F+", "63 47 0 0 7 30 0 | 30 30 8 -8"},
     // Slopes: '/' rises to the right, '\' falls to the right.
     {"walking up a slope", "........|........|........|..../###|########", 40, OnFloor, "1 R+ 14",
      "152 36 8 0 -1 0 0"},
@@ -83,7 +94,7 @@ const PlayerCase cases[] = {
      "63 67 0 0 2 10 0"},
     {"jumping off a ladder", "..H.|..H.|..H.|..H.|####", 64, OnFloor, "1 U+ 4 U- J+ 1", "63 31 0 -16 5 14 0"},
     {"a ladder shot stays on the ladder", "..H.|..H.|..H.|..H.|####", 64, OnFloor, "1 U+ 4 U- F+ 5",
-     "63 47 0 0 12 23 0"},
+     "63 47 0 0 12 23 0 | 30 30 16 0"},
 };
 
 class PlayerScenario : public ::testing::TestWithParam<PlayerCase> {};
@@ -95,7 +106,13 @@ TEST_P(PlayerScenario, EndsAsExpected) {
     if (c.map) w.paint(500, 500, std::string(c.map));
     w->player.init(origin + c.x, origin + c.y, 0);
     runScript(c.script, playerHooks());
-    EXPECT_EQ(describe(w->player, origin, origin), c.expect) << c.name;
+    std::string actual = describe(w->player, origin, origin);
+    const Body& shot = w->projectiles[projectileCursor].body;
+    if (w->projectiles[projectileCursor].type != ProjectileFree) {
+        actual += " | " + std::to_string(shot.x - w->player.body.x) + " " + std::to_string(shot.y - w->player.body.y) +
+                  " " + std::to_string(shot.vx) + " " + std::to_string(shot.vy);
+    }
+    EXPECT_EQ(actual, c.expect) << c.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PlayerScenario, ::testing::ValuesIn(cases));

@@ -38,9 +38,11 @@ class Frame : public ::testing::Test {
 protected:
     Frame() {
         w->backgroundTexture = makeTexture(1024, 1024, [](int x, int y) { return rgba(x < 640 && y < 640 ? 90 : 250, 0, 0); });
-        w->tileAtlasTexture = makeTexture(512, 256, [](int x, int y) { return rgba(x / 32 * 16, y / 32 * 30, 200); });
+        // Alpha 26/255 is at most 0.1 and not drawn, 27/255 is drawn opaque: the last atlas row and the empty bar.
+        w->tileAtlasTexture =
+            makeTexture(512, 256, [](int x, int y) { return rgba(x / 32 * 16, y / 32 * 30, 200, y < 224 ? 255 : 26); });
         w->healthbarTexture = makeTexture(8, 8, [](int, int) { return rgba(0, 255, 0); });
-        w->emptybarTexture = makeTexture(8, 8, [](int, int) { return rgba(0, 0, 255); });
+        w->emptybarTexture = makeTexture(8, 8, [](int, int) { return rgba(0, 0, 255, 27); });
         // The sprite: left half red, right half green, its top rows blue.
         w->projectileTypes[2].texture =
             makeTexture(64, 64, [](int x, int y) { return y < 16 ? rgba(0, 0, 255) : rgba(x < 32 ? 255 : 0, x < 32 ? 0 : 255, 0); });
@@ -49,6 +51,7 @@ protected:
             w->enemyTypes[4].partTextures[part] = makeTexture(8, 8, [part](int, int) { return rgba(part * 15, 200, 50); });
         }
         w->rooms[25][25].tiles[5][4] = 17;
+        w->rooms[25][25].tiles[6][6] = 113;
         w->rooms[26][25].tiles[5][0] = 5;
         w->rooms[25][26].tiles[0][10] = 38;
         w->cameraX = w->cameraY = Camera;
@@ -95,6 +98,7 @@ TEST_F(Frame, DrawsRoomsFiguresSpritesAndTheHealthBar) {
               {"tile 5 of the room to the right", 640 - 100 + 10, 76, rgba(80, 0, 200)},
               {"the fourth health segment is full at 40", 3 * 8 + 4, 24, rgba(0, 255, 0)},
               {"the fifth is empty", 4 * 8 + 4, 24, rgba(0, 0, 255)},
+              {"tile 113, of alpha 0.1, is not drawn", 6 * 32 + 16 - 100, 6 * 32 + 16 - 100, rgba(90, 0, 0)},
               {"the player's part 0, mirrored", 215 + 20, 260 - 40, rgba(0, 100, 50)},
               {"nothing where part 0 would be unmirrored", 215 - 20, 260 - 40, rgba(90, 0, 0)},
               {"the enemy on its anchor, last part on top", 515, 260, rgba(225, 200, 50)},
