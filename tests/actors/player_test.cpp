@@ -88,6 +88,7 @@ const PlayerCase cases[] = {
      "64 131 0 0 0 0 0"},
     // Ladders.
     {"up on a ladder climbs", "..H.|..H.|..H.|..H.|####", 64, OnFloor, "1 U+ 4", "63 47 0 -5 12 24 0"},
+    {"climbing off the top onto the ladder top", "....|..T.|..H.|..H.|..H.|####", 64, 99, "1 U+ 20 U- 3", "63 -1 0 0 12 23 0"},
     {"letting go holds still on the ladder", "..H.|..H.|..H.|..H.|####", 64, OnFloor, "1 U+ 4 U- 3",
      "63 47 0 0 12 23 0"},
     {"down on a ladder climbs to the floor", "..H.|..H.|..H.|..H.|####", 64, 20, "U+ 1 U- D+ 12",
