@@ -72,6 +72,7 @@ const EnemyCase cases[] = {
     {"a chaser slows near its target", hoverChaseShoot, Floor, 100, 100, 0, 160, 80, "60", "113 51 1 0 17 50 0 p1 w20 s0 | 0"},
     {"a chaser shoots after its chase", hoverChaseShoot, Floor, 100, 100, 0, 400, 160, "81", "293 116 3 1 18 15 0 p8 w0 s1 | 1 323 146 16 0"},
     {"a hit knocks a standing enemy up and along", standAndShoot, Floor, 100, 128, 0, 0, 0, "1 ! 2", "101 57 8 -4 6 2 0 p0 w1 s0 | 0"},
+    {"a hurt walker only plays its hurt", patrolTurnAtWalls, Floor, 100, 128, 0, 0, 0, "1 ! 2", "109 57 8 -4 6 2 0 p0 w0 s0 | 0"},
     {"a hurt enemy recovers in the air", standAndShoot, Floor, 100, 128, 0, 0, 0, "1 ! 4", "109 55 8 -2 5 13 0 p0 w1 s0 | 0"},
     {"a hurt enemy lands and recovers", standAndShoot, Floor, 100, 128, 0, 0, 0, "1 ! 12", "141 67 0 0 0 41 0 p0 w5 s0 | 0"},
     {"a hurt enemy moves along, then up", standAndShoot, "..........|......#...|..........|..........|##########",
