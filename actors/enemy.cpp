@@ -2,6 +2,7 @@
 #include "actors/actor.h"
 
 #include "actors/projectile.h"
+#include "actors/sound_cue.h"
 #include "shell/world.h"
 
 namespace {
@@ -57,5 +58,6 @@ void Enemy::update() {
 bool Enemy::hit(const Projectile& projectile) {
     if (health < 1) return false;  // dying enemies let shots through
     takeHit(projectile);
+    cueFrom(health < 1 ? CueEnemyDies : CueEnemyHit, body);  // below 1 it can only die
     return true;
 }

@@ -2,10 +2,13 @@
 #include "actors/collision.h"
 #include "actors/player_tuning.h"
 #include "actors/projectile.h"
+#include "actors/sound_cue.h"
 #include "shell/platform.h"
 #include "shell/world.h"
 
 namespace {
+
+constexpr int32_t LandingHeardSpeed = 6;  // slower arrivals are steps and slopes, not falls
 
 // The state and run the player lands in, chosen by the arrow held.
 void land(Player& player) {
@@ -94,7 +97,10 @@ void Player::update() {
     bool landed = moveVertical(this);
     bool blocked = moveHorizontal(this);
     if (landed) {
-        if (body.vy > 0 && (state == StateAir || nextState == StateAir)) land(*this);
+        if (body.vy > 0 && (state == StateAir || nextState == StateAir)) {
+            if (body.vy >= LandingHeardSpeed) cueFrom(CueLanding, body);
+            land(*this);
+        }
         body.vy = 0;
     } else {
         steer(*this);
@@ -112,5 +118,6 @@ bool Player::hit(const Projectile& projectile) {
         return false;
     }
     takeHit(projectile);
+    cueFrom(CuePlayerHurt, body);
     return true;
 }

@@ -1,5 +1,6 @@
 // Back to the start of play after the player is hit with no health left.
 #include "actors/player_tuning.h"
+#include "actors/sound_cue.h"
 #include "shell/world.h"
 
 void restartGame() {
@@ -9,6 +10,7 @@ void restartGame() {
         }
     }
     world->player.init(PlayerStartX, PlayerStartY, 0);
+    cueFrom(CueRestart, world->player.body);
     world->cameraX = StartCamera;
     world->cameraY = StartCamera;
     for (Actor*& slot : world->actorSlots) {
