@@ -37,12 +37,16 @@ def block_breaks():
     return mix((0.8, times(low_pass(crackle, darkening), attack_decay(s, 0.004, 0.09))), (0.5, thump))
 
 
+def knock(s, start_hz, end_hz, seed, noise_hz, noise_half_life_s, noise_weight):
+    """A falling tone under a burst of dull noise: a blow."""
+    tone = times(sine(glide(start_hz, end_hz, s)), decay(s, 0.03))
+    burst = times(low_pass(noise(s, seed), noise_hz), decay(s, noise_half_life_s))
+    return mix((1.0, tone), (noise_weight, burst))
+
+
 def enemy_hit():
     """A muffled punch: a falling low tone with a click on top."""
-    s = 0.12
-    body = times(sine(glide(260, 110, s)), decay(s, 0.03))
-    click = times(low_pass(noise(s, 41), 2000), decay(s, 0.006))
-    return mix((0.8, body), (0.5, click))
+    return knock(0.12, 260, 110, 41, 2000, 0.006, 0.6)
 
 
 def enemy_dies():
@@ -77,10 +81,7 @@ def jump():
 
 def landing():
     """A low thud with a little scuff."""
-    s = 0.13
-    thud = times(sine(glide(95, 45, s)), decay(s, 0.03))
-    scuff = times(low_pass(noise(s, 67), 700), decay(s, 0.015))
-    return mix((0.9, thud), (0.4, scuff))
+    return knock(0.13, 95, 45, 67, 700, 0.015, 0.45)
 
 
 def enemies_appear():
