@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -83,6 +85,17 @@ bool openDeviceQuietly() {
     return ready;
 }
 
+Mix_Chunk* loadEffect(const std::string& path) {
+    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
+    if (!file) {
+        reportContentError(path.c_str(), "cannot open (%s)", strerror(errno));
+        return nullptr;
+    }
+    Mix_Chunk* effect = Mix_LoadWAV_RW(file, 1);
+    if (!effect) reportContentError(path.c_str(), "%s", Mix_GetError());
+    return effect;
+}
+
 }  // namespace
 
 bool openSound(const char* folder) {
@@ -94,10 +107,8 @@ bool openSound(const char* folder) {
     Mix_GroupChannels(0, PlayerChannels - 1, PlayerGroup);
     Mix_GroupChannels(PlayerChannels, ChannelCount - 1, WorldGroup);
     for (int cue = 0; cue < CueCount; cue++) {
-        std::string path = std::string(folder) + "/" + effectFiles[cue];
-        effects[cue] = Mix_LoadWAV(path.c_str());
+        effects[cue] = loadEffect(std::string(folder) + "/" + effectFiles[cue]);
         if (!effects[cue]) {
-            reportContentError(path.c_str(), "%s", Mix_GetError());
             closeSound();
             return false;
         }
