@@ -28,6 +28,10 @@ def break_jump_sound(folder):
         f.write(b"RIFF\x10\x00\x00\x00WAVEfmt ")
 
 
+def remove_landing_sound(folder):
+    os.remove(os.path.join(folder, "data", "sounds", "landing.wav"))
+
+
 class DiskAudio(unittest.TestCase):
     def test_the_start_room_is_silent_and_a_shot_sounds_within_100_ms_of_its_pass(self):
         with Xvfb() as x, Game(x, env={"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "audio.raw"}) as game:
@@ -52,6 +56,7 @@ class StartWithoutSound(unittest.TestCase):
             ("a sound server that is not there",
              {"SDL_AUDIODRIVER": "pulseaudio", "PULSE_SERVER": "unix:/no-such-socket"}, None, None),
             ("a broken effect", {}, break_jump_sound, "data/sounds/jump.wav"),
+            ("a missing effect", {}, remove_landing_sound, "data/sounds/landing.wav"),
         )
         for name, env, prepare, named in rows:
             with self.subTest(name), Xvfb() as x, Game(x, env=env, prepare=prepare) as game:
