@@ -1,14 +1,16 @@
 // The player's placement, its pass of movement, and being hit.
+#include "actors/player.h"
+
 #include "actors/collision.h"
+#include "actors/ladder.h"
 #include "actors/player_tuning.h"
 #include "actors/projectile.h"
+#include "actors/restart.h"
 #include "actors/sound_cue.h"
 #include "shell/platform.h"
 #include "shell/world.h"
 
 namespace {
-
-constexpr int32_t LandingHeardSpeed = 6;  // slower arrivals are steps and slopes, not falls
 
 // The state and run the player lands in, chosen by the arrow held.
 void land(Player& player) {

@@ -3,16 +3,19 @@
 
 #include "actors/collision.h"
 #include "actors/sound_cue.h"
+#include "common/numbers.h"
 #include "shell/world.h"
 
 namespace {
 
 constexpr int32_t ProjectileSize = 10;
-// Shots live in a window reaching half a screen beyond each side of the 640 x 480 view.
-constexpr int32_t WindowLeft = -320;
-constexpr int32_t WindowRight = 960;
-constexpr int32_t WindowTop = -320;
-constexpr int32_t WindowBottom = 800;
+// Shots live in a window reaching half a screen beyond each side of the view;
+// above and below it reaches as far as at the sides.
+constexpr int32_t WindowMargin = ScreenWidth / 2;
+constexpr int32_t WindowLeft = -WindowMargin;
+constexpr int32_t WindowRight = ScreenWidth + WindowMargin;
+constexpr int32_t WindowTop = -WindowMargin;
+constexpr int32_t WindowBottom = ScreenHeight + WindowMargin;
 
 bool outsideWindow(const Body& body) {
     return body.x < world->cameraX + WindowLeft || body.x > world->cameraX + WindowRight ||
@@ -21,8 +24,8 @@ bool outsideWindow(const Body& body) {
 
 // True when the tile under the top-left corner stops the shot; a breakable one breaks for good.
 bool strikesTile(const Body& body) {
-    int32_t row = body.y >> 5;
-    int32_t col = body.x >> 5;
+    int32_t row = body.y >> TileShift;
+    int32_t col = body.x >> TileShift;
     int32_t cls = cellClass(row, col);
     bool breaks = cls == ClassBreakable || cls == ClassBreakableToo;
     if (breaks) world->collisionGrid[row][col] = ClassEmpty;
@@ -33,7 +36,7 @@ bool strikesTile(const Body& body) {
 // True when an actor it overlaps uses it up. Every overlapping enemy is hit.
 bool strikesActors(const Projectile& projectile) {
     bool spent = false;
-    if (projectile.owner) {
+    if (projectile.owner == OwnerPlayer) {
         for (Actor* enemy : world->actorSlots) {
             if (enemy && overlaps(projectile.body, enemy->body) && enemy->hit(projectile)) spent = true;
         }
@@ -67,7 +70,7 @@ void fireProjectile(uint8_t owner, int32_t x, int32_t y, int32_t vx, int32_t vy,
     body.height = ProjectileSize;
     body.width = ProjectileSize;
     body.rotation = 0;  // drawn unturned
-    cueFrom(owner ? CuePlayerShot : CueEnemyShot, body);
+    cueFrom(owner == OwnerPlayer ? CuePlayerShot : CueEnemyShot, body);
 }
 
 bool overlaps(Body a, Body b) {

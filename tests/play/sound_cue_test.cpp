@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "shell/platform_null.h"
+#include "shell/platform/platform_null.h"
 #include "tests/support/play_harness.h"
 
 namespace {

@@ -4,9 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/numbers.h"
 #include "render/drawing_state.h"
+#include "shell/platform/sound_sdl.h"
 #include "shell/play_game.h"
-#include "shell/sound_sdl.h"
 
 // Neither SDL 1.2 implementation declares or calls SDL_main on Linux.
 extern "C" int SDL_main(int argc, char* argv[]);
@@ -19,7 +20,7 @@ extern "C" int SDL_main(int, char*[]) {
     }
     atexit(SDL_Quit);
     SDL_ShowCursor(SDL_DISABLE);
-    if (!SDL_SetVideoMode(640, 480, 32, SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE)) {
+    if (!SDL_SetVideoMode(ScreenWidth, ScreenHeight, 32, SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE)) {
         printf("Could not set video mode: %s", SDL_GetError());
         fflush(stdout);
     }

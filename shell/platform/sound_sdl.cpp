@@ -1,5 +1,5 @@
 // The cues of each pass played as effects, panned by where on the screen they come from.
-#include "shell/sound_sdl.h"
+#include "shell/platform/sound_sdl.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "common/numbers.h"
 #include "content/content_error.h"
 #include "shell/platform.h"
 
@@ -26,9 +27,7 @@ constexpr int ChannelCount = 16;
 constexpr int PlayerChannels = 4;
 constexpr int PlayerGroup = 1;
 constexpr int WorldGroup = 2;
-constexpr int ViewWidth = 640;
-constexpr int ViewHeight = 480;
-constexpr int FadeDistance = 320;  // silent half a screen beyond the view, where shots end
+constexpr int FadeDistance = ScreenWidth / 2;  // silent half a screen beyond the view, where shots end
 
 const char* const effectFiles[CueCount] = {
     "player_shot.wav", "enemy_shot.wav", "shot_hits_wall.wav", "block_breaks.wav",
@@ -51,7 +50,7 @@ bool playersOwn(int32_t cue) {
 
 // 1 inside the view, falling to 0 at FadeDistance beyond its nearest edge.
 float audibility(int32_t screenX, int32_t screenY) {
-    int32_t outside = std::max({0, -screenX, screenX - ViewWidth, -screenY, screenY - ViewHeight});
+    int32_t outside = std::max({0, -screenX, screenX - ScreenWidth, -screenY, screenY - ScreenHeight});
     return std::max(0.f, 1.f - float(outside) / FadeDistance);
 }
 
@@ -64,7 +63,7 @@ void play(const RaisedCue& raisedCue, int32_t viewLeft, int32_t viewTop) {
     int channel = Mix_GroupAvailable(group);
     if (channel < 0) channel = Mix_GroupOldest(group);
     // Both ears full in the middle, one fading out towards each edge.
-    float place = std::clamp(float(screenX) / ViewWidth, 0.f, 1.f);
+    float place = std::clamp(float(screenX) / ScreenWidth, 0.f, 1.f);
     Mix_SetPanning(channel, Uint8(255 * gain * std::min(1.f, 2 * (1 - place))),
                    Uint8(255 * gain * std::min(1.f, 2 * place)));
     Mix_PlayChannel(channel, effects[raisedCue.cue], 0);
