@@ -43,9 +43,8 @@ Mix_Chunk* effects[CueCount];
 bool opened = false;
 std::vector<RaisedCue> raised;  // since the last pass's playing
 
-bool playersOwn(int32_t cue) {
-    return cue == CuePlayerShot || cue == CuePlayerHurt || cue == CueRestart || cue == CueJump ||
-           cue == CueLanding;
+bool isPlayersOwn(int32_t cue) {
+    return cue == CuePlayerShot || cue == CuePlayerHurt || cue == CueRestart || cue == CueJump || cue == CueLanding;
 }
 
 // 1 inside the view, falling to 0 at FadeDistance beyond its nearest edge.
@@ -56,7 +55,7 @@ float audibility(int32_t screenX, int32_t screenY) {
 
 void play(const RaisedCue& raisedCue, int32_t viewLeft, int32_t viewTop) {
     int32_t screenX = raisedCue.x - viewLeft;
-    bool own = playersOwn(raisedCue.cue);
+    bool own = isPlayersOwn(raisedCue.cue);
     float gain = own ? 1.f : audibility(screenX, raisedCue.y - viewTop);
     if (gain <= 0) return;
     int group = own ? PlayerGroup : WorldGroup;
@@ -76,8 +75,8 @@ bool openDeviceQuietly() {
     int saved = dup(STDERR_FILENO);
     int nowhere = open("/dev/null", O_WRONLY);
     if (saved >= 0 && nowhere >= 0) dup2(nowhere, STDERR_FILENO);
-    bool ready = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 &&
-                 Mix_OpenAudio(MixRate, AUDIO_S16SYS, 2, MixChunkSamples) == 0;
+    bool ready =
+        SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(MixRate, AUDIO_S16SYS, 2, MixChunkSamples) == 0;
     if (saved >= 0 && nowhere >= 0) dup2(saved, STDERR_FILENO);
     if (nowhere >= 0) close(nowhere);
     if (saved >= 0) close(saved);

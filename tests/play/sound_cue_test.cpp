@@ -24,12 +24,11 @@ constexpr int32_t Fire = KeyLeftControl;
 // onto the stack by the wall and steps back into the hole under the hovering shooter,
 // whose shots take the player's health and then its life.
 const KeyStep route[] = {
-    {25, Down, KeyRight},  {66, Up, KeyRight},  {68, Down, Fire},      {69, Up, Fire},
-    {80, Down, Fire},      {81, Up, Fire},      {92, Down, Fire},      {93, Up, Fire},
-    {100, Down, KeyRight}, {130, Up, KeyRight}, {132, Down, Fire},     {133, Up, Fire},
-    {140, Down, Fire},     {141, Up, Fire},     {150, Down, Fire},     {151, Up, Fire},
-    {160, Down, KeyRight}, {200, Down, KeySpace}, {230, Up, KeySpace}, {235, Up, KeyRight},
-    {270, Down, KeyLeft},  {277, Up, KeyLeft},
+    {25, Down, KeyRight}, {66, Up, KeyRight},    {68, Down, Fire},      {69, Up, Fire},        {80, Down, Fire},
+    {81, Up, Fire},       {92, Down, Fire},      {93, Up, Fire},        {100, Down, KeyRight}, {130, Up, KeyRight},
+    {132, Down, Fire},    {133, Up, Fire},       {140, Down, Fire},     {141, Up, Fire},       {150, Down, Fire},
+    {151, Up, Fire},      {160, Down, KeyRight}, {200, Down, KeySpace}, {230, Up, KeySpace},   {235, Up, KeyRight},
+    {270, Down, KeyLeft}, {277, Up, KeyLeft},
 };
 
 // Each cue's first sounding on the route: the pass and the place it comes from.
