@@ -4,7 +4,7 @@
 #include "actors/enemy_tuning.h"
 #include "actors/projectile.h"
 #include "actors/sound_cue.h"
-#include "common/animation_numbers.h"
+#include "content/animation_numbers.h"
 #include "shell/world.h"
 
 namespace {

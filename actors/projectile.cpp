@@ -3,7 +3,7 @@
 
 #include "actors/collision.h"
 #include "actors/sound_cue.h"
-#include "common/numbers.h"
+#include "shell/numbers.h"
 #include "shell/world.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "common/numbers.h"
 #include "content/content_error.h"
+#include "shell/numbers.h"
 #include "shell/platform.h"
 
 namespace {
