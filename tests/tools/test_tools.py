@@ -1,5 +1,7 @@
 """The build's own tools: the content checker on broken copies of data/, the world map,
-and the room compiler. Run by CTest with CHECK_CONTENT, WORLD_MAP and CONTENT_ROOT set."""
+the room compiler and the generated sounds. Run by CTest with CHECK_CONTENT, WORLD_MAP and
+CONTENT_ROOT set."""
+import math
 import os
 import re
 import shutil
@@ -8,11 +10,14 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import wave
 
 ROOT = os.environ.get("CONTENT_ROOT", "")
 sys.path.insert(0, os.path.join(ROOT, "tools", "content"))
 import make_rooms  # noqa: E402
 from animation.sequences import animation_table  # noqa: E402
+from sound.effects import EFFECTS, LOUDNESS_DBFS, PEAK_LIMIT_DBFS  # noqa: E402
+from sound.synth import loudest_window_rms  # noqa: E402
 
 WALL, EMPTY, PLATFORM, LADDER, LADDER_TOP = 8, 0, 74, 85, 69
 START = (3, 1)  # the template of the start room (25, 25): mask 3, the second
@@ -112,6 +117,19 @@ class AnimationNumbers(unittest.TestCase):
             names = re.findall(r"^    Anim(\w+),", header.read(), re.M)
         wanted = ["".join(word.capitalize() for word in name.split("_")) for _, name, _, _ in animation_table()]
         self.assertEqual(names, wanted)
+
+
+class SoundEffects(unittest.TestCase):
+    def test_every_effect_is_short_click_free_and_as_loud_as_the_others(self):
+        for name, _ in EFFECTS:
+            with self.subTest(name), wave.open(os.path.join(ROOT, "data", "sounds", name + ".wav")) as f:
+                self.assertEqual((f.getnchannels(), f.getsampwidth()), (1, 2))
+                self.assertLess(f.getnframes(), f.getframerate())
+                raw = f.readframes(f.getnframes())
+                samples = [s / 32767 for s in struct.unpack("<%dh" % (len(raw) // 2), raw)]
+                self.assertEqual((samples[0], samples[-1]), (0, 0), "faded in and out")
+                self.assertLessEqual(20 * math.log10(max(map(abs, samples))), PEAK_LIMIT_DBFS + 0.01)
+                self.assertGreater(20 * math.log10(loudest_window_rms(samples)), LOUDNESS_DBFS - 4)
 
 
 class RoomCompiler(unittest.TestCase):
