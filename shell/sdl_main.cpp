@@ -3,12 +3,29 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "render/drawing_state.h"
 #include "shell/play_game.h"
 
 // Neither SDL 1.2 implementation declares or calls SDL_main on Linux.
 extern "C" int SDL_main(int argc, char* argv[]);
+
+// Without a display SDL falls back to a driver that shows nothing: a game
+// there runs where nobody can see or stop it.
+static bool driverShowsNothing() {
+    char name[32] = "";
+    SDL_VideoDriverName(name, sizeof name);
+    return strcmp(name, "offscreen") == 0 || strcmp(name, "dummy") == 0;
+}
+
+static bool openVideoMode() {
+    if (driverShowsNothing()) {
+        SDL_SetError("no graphical display to show the game on");
+        return false;
+    }
+    return SDL_SetVideoMode(640, 480, 32, SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE) != nullptr;
+}
 
 extern "C" int SDL_main(int, char*[]) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
@@ -17,9 +34,10 @@ extern "C" int SDL_main(int, char*[]) {
     }
     atexit(SDL_Quit);
     SDL_ShowCursor(SDL_DISABLE);
-    if (!SDL_SetVideoMode(640, 480, 32, SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE)) {
+    SDL_WM_SetCaption("Cavern", "Cavern");
+    if (!openVideoMode()) {
         printf("Could not set video mode: %s", SDL_GetError());
-        fflush(stdout);
+        return -1;
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     setDrawingState();

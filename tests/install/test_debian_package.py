@@ -47,7 +47,7 @@ class DebianPackage(unittest.TestCase):
         listing = subprocess.run(["dpkg-deb", "--contents", package], check=True, capture_output=True,
                                  text=True).stdout
         paths = {line.split()[5].rstrip("/") for line in listing.splitlines()}
-        for path in ("./usr/games/cavern", "./usr/lib/cavern/cavern", "./usr/share/man/man6/cavern.6.gz",
+        for path in ("./usr/games/cavern", "./usr/lib/games/cavern/cavern", "./usr/share/man/man6/cavern.6.gz",
                      "./usr/share/doc/cavern/changelog.gz", "./usr/share/doc/cavern/copyright",
                      "./usr/share/cavern/data/contents.txt"):
             self.assertIn(path, paths)

@@ -30,7 +30,7 @@ def installed(*parts):
 
 class InstalledTree(unittest.TestCase):
     def test_the_game_its_data_and_the_launcher_are_where_the_launcher_looks(self):
-        for path in ("bin/cavern", "lib/cavern/cavern"):
+        for path in ("bin/cavern", "lib/games/cavern/cavern"):
             self.assertTrue(os.access(installed(path), os.X_OK), path)
         for name in ("contents.txt", "map.txt", "AnimationData.txt", "healthbar.bmp"):
             self.assertTrue(os.path.isfile(os.path.join(DATA, name)), name)
