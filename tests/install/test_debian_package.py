@@ -39,8 +39,10 @@ class DebianPackage(unittest.TestCase):
 
     def test_dependencies_come_from_the_libraries_the_game_links(self):
         depends = control_field("Depends")
-        # Found by dpkg-shlibdeps in the game's links, but libgl1, which SDL opens itself.
-        for library in (r"libc6 \(>= ", r"libsdl1\.2debian \(>= ", r"libopengl0", r"libstdc\+\+6 \(>= ", r"libgl1"):
+        # Found by dpkg-shlibdeps in the game's links, but libgl1, which SDL opens itself, and
+        # the SDL that the game is tested with.
+        for library in (r"libc6 \(>= ", r"libsdl1\.2-compat-shim \(>= 1\.2\.60\)", r"libopengl0",
+                        r"libstdc\+\+6 \(>= ", r"libgl1"):
             self.assertRegex(depends, library)
 
     def test_the_command_manual_page_and_change_log_follow_debians_rules_for_games(self):
