@@ -38,6 +38,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/${CAVERN_APP_ID}.desktop DESTINATION
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${CAVERN_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION share/icons/hicolor)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/cavern.6 DESTINATION share/man/man6)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides DESTINATION share/lintian/overrides RENAME cavern)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_SOURCE_DIR}/packaging/README
     DESTINATION share/doc/cavern)
 
