@@ -78,6 +78,7 @@ def play_on_desktop(command, width, height):
             status = game.wait(10)
         finally:
             _stop(game)
+            game.stderr.close()
         return picture, names, status
 
 

@@ -6,9 +6,7 @@ import subprocess
 import tempfile
 import unittest
 
-from launch import SDL_FAILURE, Home
-
-BUILD = os.environ["CAVERN_BUILD_DIR"]
+from launch import SDL_FAILURE, Home, make_package
 
 package = None
 scratch = None
@@ -17,10 +15,7 @@ scratch = None
 def setUpModule():
     global package, scratch
     scratch = tempfile.TemporaryDirectory(prefix="cavern-deb-")
-    subprocess.run([os.environ["CPACK_COMMAND"], "--config", os.path.join(BUILD, "CPackConfig.cmake"),
-                    "-B", scratch.name], check=True, capture_output=True)
-    debs = [name for name in os.listdir(scratch.name) if name.endswith(".deb")]
-    package = os.path.join(scratch.name, debs[0])
+    package = make_package(scratch.name)
 
 
 def tearDownModule():
