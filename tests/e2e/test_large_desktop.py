@@ -28,9 +28,11 @@ class Desktop(Xvfb):
 
     def __enter__(self):
         super().__enter__()
-        self.manager = subprocess.Popen(["openbox"], env=self.env(),
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.manager = subprocess.Popen(["openbox"], env=self.env(), stdout=subprocess.DEVNULL,
+                                        stderr=subprocess.PIPE, text=True)
         while "_NET_SUPPORTING_WM_CHECK(WINDOW)" not in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"):
+            if self.manager.poll() is not None:
+                raise RuntimeError("openbox ended: " + self.manager.stderr.read())
             time.sleep(0.05)
         return self
 
@@ -75,7 +77,10 @@ def play_on_desktop(command, width, height):
             window = desktop.run("xdotool", "search", "--class", "cavern").split()
             names = desktop.run("xprop", "-id", window[0], "WM_CLASS", "WM_NAME") if window else ""
             desktop.run("xdotool", "key", "alt+F4")
-            status = game.wait(10)
+            try:
+                status = game.wait(10)
+            except subprocess.TimeoutExpired:
+                raise AssertionError(f"Alt+F4 left the game running; openbox's status: {desktop.manager.poll()}")
         finally:
             _stop(game)
             game.stderr.close()

@@ -86,6 +86,14 @@ class Launcher(unittest.TestCase):
             self.assertEqual(os.readlink(os.path.join(folder, "data")), DATA)
         self.assertEqual(tree(PREFIX), before)
 
+    def test_help_and_version_answer_without_starting_the_game(self):
+        for option, answer in (("--help", r"^Usage: cavern "), ("--version", r"^cavern \d+\.\d+\.\d+\n$")):
+            with self.subTest(option), Home() as home:
+                result = subprocess.run([LAUNCHER, option], env=home.env(), capture_output=True, text=True)
+                self.assertEqual(result.returncode, 0)
+                self.assertRegex(result.stdout, answer)
+                self.assertFalse(os.path.exists(home.default_state()))
+
     def test_a_state_folder_that_cannot_be_made_is_named_and_fails(self):
         with Home() as home:
             blocker = home.path("a-file")
