@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/numbers.h"
 #include "render/drawing_state.h"
 #include "shell/play_game.h"
 
@@ -24,7 +25,7 @@ static bool openVideoMode() {
         SDL_SetError("no graphical display to show the game on");
         return false;
     }
-    return SDL_SetVideoMode(640, 480, 32, SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE) != nullptr;
+    return SDL_SetVideoMode(ScreenWidth, ScreenHeight, 32, SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE) != nullptr;
 }
 
 extern "C" int SDL_main(int, char*[]) {
