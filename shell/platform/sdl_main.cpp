@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "common/numbers.h"
+#include "shell/numbers.h"
 #include "render/drawing_state.h"
 #include "shell/play_game.h"
 
