@@ -30,9 +30,10 @@ class Desktop(Xvfb):
         super().__enter__()
         self.manager = subprocess.Popen(["openbox"], env=self.env(), stdout=subprocess.DEVNULL,
                                         stderr=subprocess.PIPE, text=True)
-        while "_NET_SUPPORTING_WM_CHECK(WINDOW)" not in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"):
+        # Its theme is named once it has started up whole, as on a player's desktop.
+        while "_OB_THEME(" not in self.run("xprop", "-root", "_OB_THEME"):
             if self.manager.poll() is not None:
-                raise RuntimeError("openbox ended: " + self.manager.stderr.read())
+                raise RuntimeError(f"openbox ended with status {self.manager.returncode}: {self.manager.stderr.read()}")
             time.sleep(0.05)
         return self
 
