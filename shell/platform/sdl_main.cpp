@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "shell/numbers.h"
 #include "render/drawing_state.h"
@@ -12,6 +13,22 @@
 // Neither SDL 1.2 implementation declares or calls SDL_main on Linux.
 extern "C" int SDL_main(int argc, char* argv[]);
 
+// Without a display SDL falls back to a driver that shows nothing: a game
+// there runs where nobody can see or stop it.
+static bool driverShowsNothing() {
+    char name[32] = "";
+    SDL_VideoDriverName(name, sizeof name);
+    return strcmp(name, "offscreen") == 0 || strcmp(name, "dummy") == 0;
+}
+
+static bool openVideoMode() {
+    if (driverShowsNothing()) {
+        SDL_SetError("no graphical display to show the game on");
+        return false;
+    }
+    return SDL_SetVideoMode(ScreenWidth, ScreenHeight, 32, SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE) != nullptr;
+}
+
 extern "C" int SDL_main(int, char*[]) {
     // Audio is started by the sound side: a sound system that will not start costs the sound, not the game.
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
@@ -20,9 +37,10 @@ extern "C" int SDL_main(int, char*[]) {
     }
     atexit(SDL_Quit);
     SDL_ShowCursor(SDL_DISABLE);
-    if (!SDL_SetVideoMode(ScreenWidth, ScreenHeight, 32, SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE)) {
+    SDL_WM_SetCaption("Cavern", "Cavern");
+    if (!openVideoMode()) {
         printf("Could not set video mode: %s", SDL_GetError());
-        fflush(stdout);
+        return -1;
     }
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     setDrawingState();
