@@ -67,11 +67,6 @@ class Xvfb:
         width, height = (int(v) for v in self.size.split("x")[:2])
         return Picture(raw, width, height)
 
-    def save_screenshot(self, path):
-        """Keeps the screen as a PNG, making its folder if missing."""
-        os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
-        subprocess.run(["import", "-display", self.display, "-window", "root", path], check=True)
-
     def keys(self, action, *names):
         """xdotool keydown / keyup / key with X key names."""
         subprocess.run(["xdotool", action, *names], env=self.env(), check=True)

@@ -19,7 +19,6 @@ constexpr int32_t MaxSettlePasses = 400;  // to come to rest after a move
 constexpr int32_t ShotReach = 400;        // pixels in front at which a level enemy is shot
 constexpr int32_t LevelBand = 30;         // pixels between the middles of level boxes
 constexpr int32_t ShotsPerEnemy = 3;
-constexpr int32_t FrameEvery = 10;        // a picture every this many new rooms
 
 class RouteBot {
 public:
@@ -49,7 +48,6 @@ private:
         RoomXY room = here();
         if (!seen.insert({room.x, room.y}).second) return;
         entered.push_back(room);
-        if (entered.size() % FrameEvery == 0) game.savePng("route_" + std::to_string(entered.size()) + ".png");
     }
 
     void pass(const PassEvents& events) {
@@ -135,7 +133,6 @@ private:
 TEST(RouteBot, VisitsEveryMazeRoomAndComesBack) {
     PlayHarness game;
     ASSERT_TRUE(game.ok()) << "the World could not be built from data/";
-    game.savePng("route_start.png");
     RoomXY start{roomOf(PlayerStartX), roomOf(PlayerStartY)};
     std::vector<RoomXY> goals = visitOrder(start);
     ASSERT_EQ(goals.size(), size_t(MazeCarvedCells));
@@ -143,7 +140,6 @@ TEST(RouteBot, VisitsEveryMazeRoomAndComesBack) {
 
     RouteBot bot(game);
     bool done = bot.roomsVisited(goals);
-    game.savePng("route_end.png");
 
     std::string order;
     for (RoomXY room : bot.order()) order += " (" + std::to_string(room.x) + "," + std::to_string(room.y) + ")";

@@ -5,7 +5,6 @@
 #include "shell/main_loop.h"
 #include "shell/platform/platform_null.h"
 #include "shell/play_game.h"
-#include "tests/support/scratch.h"
 
 PlayHarness::PlayHarness() : gl(new OffscreenGl()) {
     nullPlatformReset();
@@ -28,4 +27,3 @@ bool PlayHarness::pass() {
     return running;
 }
 
-bool PlayHarness::savePng(const std::string& name) const { return savePngTo(testOutputDir() + "/" + name); }

@@ -29,7 +29,6 @@ public:
     int32_t roomX() const { return roomOf(world->player.body.x); }
     int32_t roomY() const { return roomOf(world->player.body.y); }
 
-    bool savePng(const std::string& name) const;  // into the test output folder
     bool savePngTo(const std::string& path) const { return gl->savePng(path); }
 
 private:
