@@ -100,39 +100,28 @@ class Launcher(unittest.TestCase):
                     self.assertIn(shown, result.stderr)
                     self.assertNotIn(SDL_FAILURE, result.stdout)  # the game never started
 
-    def test_the_data_link_is_made_or_refreshed_and_the_games_status_comes_back(self):
+    def test_the_launcher_links_the_data_into_the_state_folder_and_hands_back_the_games_status(self):
         elsewhere = os.path.join(BUILD, "no-such-install", "share", "cavern", "data")
-        cases = {
-            "no link yet": None,
-            "stale link to a removed install": elsewhere,
-            "link to another install": os.path.dirname(DATA),
-        }
-        for name, old_target in cases.items():
+        # (state home, a link there before, run through a link to the launcher)
+        cases = {"no link yet": (None, None, False), "a stale link": (None, elsewhere, False),
+                 "a link to another install": (None, os.path.dirname(DATA), False),
+                 "an empty state home": ("", None, False), "a relative state home": ("relative/state", None, False),
+                 "a launcher reached through a link": (None, None, True)}
+        for name, (state_home, old_target, linked) in cases.items():
             with self.subTest(name), Home() as home:
                 link = os.path.join(home.default_state(), "data")
                 if old_target:
                     os.makedirs(home.default_state())
                     os.symlink(old_target, link)
-                result = home.run(LAUNCHER)
+                launcher = LAUNCHER
+                if linked:
+                    launcher = home.path("cavern")
+                    os.symlink(LAUNCHER, launcher)
+                result = home.run(launcher, state_home)
                 self.assertEqual(os.readlink(link), DATA)
                 self.assertEqual(result.returncode, 1)  # the game's own failure
                 self.assertTrue(result.stdout.startswith(SDL_FAILURE), result.stdout + result.stderr)
-
-    def test_a_missing_empty_or_relative_state_home_falls_back_to_the_home_folder(self):
-        for state_home in (None, "", "relative/state"):
-            with self.subTest(state_home=state_home), Home() as home:
-                result = home.run(LAUNCHER, state_home)
-                self.assertTrue(result.stdout.startswith(SDL_FAILURE), result.stdout + result.stderr)
-                self.assertEqual(os.readlink(os.path.join(home.default_state(), "data")), DATA)
                 self.assertEqual(os.listdir(home.path("elsewhere")), [])
-
-    def test_a_launcher_reached_through_a_link_still_finds_the_game(self):
-        with Home() as home:
-            os.makedirs(home.path("bin"))
-            os.symlink(LAUNCHER, home.path("bin", "cavern"))
-            result = home.run(home.path("bin", "cavern"))
-            self.assertTrue(result.stdout.startswith(SDL_FAILURE), result.stdout + result.stderr)
-            self.assertEqual(os.readlink(os.path.join(home.default_state(), "data")), DATA)
 
     def test_something_else_called_data_in_the_state_folder_is_left_alone(self):
         with Home() as home:
