@@ -36,19 +36,8 @@ std::string keyPoseText(int32_t base);
 // followed by still ones up to the 67 the game needs.
 std::string animationFileText(int32_t keyPoseCount, const std::vector<std::string>& animations);
 
-// The pictures used whole, at the sizes writeDataFolder gives them: each its own.
-struct FixedPicture {
-    const char* path;
-    int32_t width;
-    int32_t height;
-};
-constexpr FixedPicture FixedPictures[5] = {
-    {"data/healthbar.bmp", 16, 8}, {"data/itembar.bmp", 32, 8},          {"data/bossbar.bmp", 64, 8},
-    {"data/emptybar.bmp", 8, 8},   {"data/projectiles/bullet.bmp", 4, 4},
-};
-
-// A valid data folder below dir: skin "hero", scenery set "cave", projectile
-// image "fireball", the five whole pictures, 67 animations, 16 templates.
+// The content list's part of a data folder below dir: skin "hero", scenery set "cave",
+// projectile image "fireball".
 void writeDataFolder(const ScratchDir& dir);
 
 // Makes a folder the working directory for the object's lifetime.
