@@ -71,11 +71,6 @@ class Xvfb:
         """xdotool keydown / keyup / key with X key names."""
         subprocess.run(["xdotool", action, *names], env=self.env(), check=True)
 
-    def hold(self, name, seconds):
-        self.keys("keydown", name)
-        time.sleep(seconds)
-        self.keys("keyup", name)
-
     def close_windows(self):
         return subprocess.run([CLOSE_TOOL], env=self.env(), capture_output=True).returncode == 0
 
