@@ -26,12 +26,6 @@ class StartAndQuit(unittest.TestCase):
             self.assertTrue(x.close_windows())
             self.assertEqual(game.wait(), 0)
 
-    def test_escape_released_alone_does_not_quit(self):
-        with Xvfb() as x, Game(x) as game:
-            self.assertTrue(game.first_picture())
-            x.keys("keyup", "Escape")
-            self.assertIsNone(game.wait(1.0))
-
 
 class StartFailures(unittest.TestCase):
     def test_a_start_that_cannot_show_the_game_gives_its_message_and_status_1(self):
