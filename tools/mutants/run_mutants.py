@@ -74,7 +74,7 @@ def killers(output):
     names += re.findall(r"^\[  FAILED  \] (\S+?)(?:, where|\s\(|$)", output, re.M)
     seen = []
     for name in names:
-        if name not in seen and not re.match(r"Running|Note|\d|Start|Test|Label|Total|The following|Errors", name):
+        if name not in seen and not re.match(r"Running|Note|\d|Start|Test|Label|Total|The following|Errors|\w+ +=", name):
             seen.append(name)
     return "; ".join(seen[:2]) or "the build or a crash"
 
