@@ -18,12 +18,18 @@ bool outsideWindow(const Body& body) {
            body.y < world->cameraY + WindowTop || body.y > world->cameraY + WindowBottom;
 }
 
+// A broken block leaves the picture as well as play: its room shows an empty tile there.
+void breakBlock(int32_t row, int32_t col) {
+    world->collisionGrid[row][col] = ClassEmpty;
+    world->rooms[col / RoomTiles][row / RoomTiles].tiles[row % RoomTiles][col % RoomTiles] = 0;
+}
+
 // True when the tile under the top-left corner stops the shot; a breakable one breaks for good.
 bool strikesTile(const Body& body) {
     int32_t row = body.y >> 5;
     int32_t col = body.x >> 5;
     int32_t cls = cellClass(row, col);
-    if (cls == ClassBreakable || cls == ClassBreakableToo) world->collisionGrid[row][col] = ClassEmpty;
+    if (cls == ClassBreakable || cls == ClassBreakableToo) breakBlock(row, col);
     return cls == ClassWall || cls == ClassBreakable || cls == ClassBreakableToo;
 }
 
