@@ -110,8 +110,9 @@ class Picture:
 class Game:
     """The real executable in a scratch folder holding a copy of the shipped data."""
 
-    def __init__(self, xvfb, data=True, prepare=None, env=None):
+    def __init__(self, xvfb, data=True, prepare=None, env=None, closed_fds=()):
         self.xvfb, self.data, self.prepare, self.extra_env = xvfb, data, prepare, env or {}
+        self.closed_fds = closed_fds
         self.process = None
         self.folder = None
 
@@ -125,8 +126,9 @@ class Game:
         self.stderr = open(os.path.join(self.folder, "stderr.txt"), "wb")
         env = self.xvfb.env()
         env.update(self.extra_env)
-        self.process = subprocess.Popen([GAME], cwd=self.folder, env=env,
-                                        stdout=self.stdout, stderr=self.stderr, start_new_session=True)
+        close = (lambda: [os.close(fd) for fd in self.closed_fds]) if self.closed_fds else None
+        self.process = subprocess.Popen([GAME], cwd=self.folder, env=env, stdout=self.stdout,
+                                        stderr=self.stderr, start_new_session=True, preexec_fn=close)
         return self
 
     def __exit__(self, *exc):

@@ -52,6 +52,11 @@ class StartFailures(unittest.TestCase):
             self.assertEqual(len(errors), 1, errors)
             self.assertIn("data/map.txt", errors[0])
 
+    def test_closed_standard_streams_do_not_stop_a_failing_start(self):
+        for closed in ((1,), (2,), (0, 1, 2)):
+            with Xvfb() as x, Game(x, prepare=break_map, closed_fds=closed) as game:
+                self.assertNotIn(game.wait(), (None, 0), closed)
+
 
 if __name__ == "__main__":
     unittest.main()
