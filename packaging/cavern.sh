@@ -29,6 +29,9 @@ if ! mkdir -p -- "$state" 2>/dev/null || [ ! -w "$state" ]; then
     fail "cannot make a writable folder $state for the game's files"
 fi
 
+# Someone else's folder could hold links planted where the game writes.
+[ -O "$state" ] || fail "$state is not a folder of your own; the game keeps its files only in one"
+
 # The link is ours to refresh; anything else by that name is the player's.
 link="$state/data"
 if [ -e "$link" ] && [ ! -L "$link" ]; then
