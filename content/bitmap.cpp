@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "content/content_error.h"
+#include "content/data_file.h"
 
 namespace {
 
@@ -164,11 +165,8 @@ bool readBitmap(FILE* file, const char* path, int32_t* width, int32_t* height, u
 
 bool loadIndexedBitmap(const char* path, int32_t* width, int32_t* height, uint32_t** colors,
                        uint8_t** indices) {
-    FILE* file = fopen(path, "rb");
-    if (!file) {
-        reportContentError(path, "cannot open (%s)", strerror(errno));
-        return false;
-    }
+    FILE* file = openDataFile(path, "rb");
+    if (!file) return false;
     bool loaded = readBitmap(file, path, width, height, colors, indices);
     fclose(file);
     return loaded;

@@ -5,10 +5,11 @@
 #include <cstring>
 
 #include "content/content_error.h"
+#include "content/data_file.h"
 
 namespace {
 
-constexpr int FloatTokenSize = 30;  // buffer of a number token, its terminator included
+constexpr int NumberTokenSize = 30;  // buffer of a number token, its terminator included
 constexpr int64_t ExactLimit = int64_t(1) << 32;  // past it a number never gets back into 32 bits
 
 // Characters compare as signed bytes: bytes 128..255 sort below every digit.
@@ -63,12 +64,18 @@ int32_t readNumber(TokenStream* in, bool* fits) {
     TokenKind kind = startNumber(in, &c);
     if (kind != NumberToken) return kind == WordToken ? -1 : 0;
     bool negative = c == '-';
+    int length = negative ? 1 : 0;
     bool more = negative ? tokenGoesOn(in, &c) : true;
     // Unsigned, so that an overlong number wraps instead of overflowing. The exact
     // value goes beside it until it is too large ever to come back into range.
     uint32_t value = 0;
     int64_t exact = 0;
     while (more) {
+        // Capped as readFloat's tokens are, so a file of digits fails at once.
+        if (++length == NumberTokenSize) {
+            rejectContent(in, "a number token is longer than %d characters", NumberTokenSize - 1);
+            return 0;
+        }
         value = value * 10 + uint32_t(c - '0');
         if (*fits) {
             exact = exact * 10 + (c - '0');
@@ -87,11 +94,8 @@ bool openTokens(TokenStream* in, const char* path) {
     in->path = path;
     in->place[0] = '\0';
     in->failed = false;
-    in->file = fopen(path, "r");
-    if (!in->file) {
-        in->failed = true;
-        reportContentError(path, "cannot open (%s)", strerror(errno));
-    }
+    in->file = openDataFile(path, "r");
+    in->failed = !in->file;
     return in->file != nullptr;
 }
 
@@ -131,11 +135,11 @@ double readFloat(TokenStream* in) {
     int8_t c;
     TokenKind kind = startNumber(in, &c);
     if (kind != NumberToken) return kind == WordToken ? -1.0 : 0.0;
-    char val[FloatTokenSize];
+    char val[NumberTokenSize];
     int length = 0;
     do {
-        if (length == FloatTokenSize - 1) {
-            rejectContent(in, "a number token is longer than %d characters", FloatTokenSize - 1);
+        if (length == NumberTokenSize - 1) {
+            rejectContent(in, "a number token is longer than %d characters", NumberTokenSize - 1);
             return 0.0;
         }
         val[length++] = char(c);

@@ -73,6 +73,8 @@ std::vector<BadContent> listCases() {
         {"no skins", ListLoader, "data/contents.txt", "0 1 cave 1 fireball", "data/contents.txt: skin count 0 is outside 1..1000"},
         {"negative count", ListLoader, "data/contents.txt", "-1 hero", "data/contents.txt: skin count -1 is outside 1..1000"},
         {"huge count", ListLoader, "data/contents.txt", "99999999999 hero", "data/contents.txt: skin count 99999999999 is outside 1..1000"},
+        {"long count", ListLoader, "data/contents.txt", std::string(40, '0') + "1 hero",
+         "data/contents.txt: skin count: a number token is longer than 29 characters"},
         {"word for count", ListLoader, "data/contents.txt", "1 hero cave", "data/contents.txt: scenery set count is not a number"},
         {"names run out", ListLoader, "data/contents.txt", "1 hero 1 cave 2 fireball", "data/contents.txt: projectile image 1: name is missing"},
         {"long skin name", ListLoader, "data/contents.txt", "1 " + std::string(242, 's') + " 1 cave 1 fireball",

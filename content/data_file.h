@@ -1,0 +1,8 @@
+// Opening the files of the data folder.
+#pragma once
+#include <cstdio>
+
+// Opens path for reading ("r" or "rb"). Anything but a regular file is refused at
+// once, with one line naming it: a FIFO would block and a device such as /dev/zero
+// never ends. Null after that line, or after "cannot open" when it cannot be opened.
+FILE* openDataFile(const char* path, const char* mode);
