@@ -134,7 +134,7 @@ void freeContentPictures(ContentPictures* pictures) {
 }
 
 bool loadContentList(const char* path, ContentPictures* pictures) {
-    FILE* file = openDataFile(path, "r");
+    FILE* file = openTextFile(path);
     if (!file) return false;
     ContentPictures read = {};
     const ListFile list = {file, path};

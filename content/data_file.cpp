@@ -41,3 +41,17 @@ FILE* openDataFile(const char* path, const char* mode) {
     if (!file) close(fd);
     return file;
 }
+
+FILE* openTextFile(const char* path) {
+    FILE* file = openDataFile(path, "r");
+    if (!file) return nullptr;
+    const char mark[] = "\xef\xbb\xbf";
+    char start[sizeof mark - 1];
+    if (fread(start, 1, sizeof start, file) == sizeof start && memcmp(start, mark, sizeof start) == 0) {
+        reportContentError(path, "starts with a UTF-8 byte-order mark; save it without one");
+        fclose(file);
+        return nullptr;
+    }
+    rewind(file);
+    return file;
+}
