@@ -69,5 +69,9 @@ public:
     int32_t phase;               // behaviour phase, 0 when made
 };
 
+// An enemy made from the point, or null (the point left armed) when it or its
+// timers cannot be allocated.
+Enemy* newEnemy(SpawnPoint* point);
+
 // Back to the start of play after the player has been hit with no health left.
 void restartGame();

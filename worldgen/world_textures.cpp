@@ -15,8 +15,9 @@ constexpr int32_t AtlasHeight = 256;
 constexpr int32_t PictureSize = 64;  // figure parts and projectiles
 constexpr int32_t ProjectileDamage = 10;
 
+// Without a context nothing is generated and the name stays 0, no texture.
 uint32_t newTexture() {
-    uint32_t name;
+    uint32_t name = 0;
     glGenTextures(1, &name);
     return name;
 }
