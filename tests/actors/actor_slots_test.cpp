@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <new>
 
+#include "actors/actor_slots.h"
 #include "actors/behaviours.h"
+#include "actors/enemy.h"
 #include "tests/actors/actor_fixture.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The platform twin for tests and tools: events come from a script, nothing waits or shows.
-#include "shell/platform_null.h"
+#include "shell/platform/platform_null.h"
 
 #include <cstddef>
 #include <deque>
