@@ -10,6 +10,8 @@ uint8_t keyState[KeyStateSize];
 std::deque<InputEvent> pending;  // not yet handed out
 size_t applied = 0;              // leading entries of pending already in keyState
 long swaps = 0;
+long passes = 0;
+std::vector<HeardCue> cues;
 
 void applyToKeyState(const InputEvent& event) {
     if (event.key < 0 || event.key >= KeyStateSize) return;
@@ -35,12 +37,20 @@ void platformDelay(uint32_t) {}
 
 void platformSwapBuffers() { swaps++; }
 
+void platformCue(int32_t cue, int32_t x, int32_t y) { cues.push_back(HeardCue{passes, cue, x, y}); }
+
+void platformPlayCues(int32_t, int32_t) { passes++; }
+
 void nullPlatformQueue(InputEvent event) { pending.push_back(event); }
 
 void nullPlatformReset() {
     pending.clear();
     applied = 0;
     for (uint8_t& key : keyState) key = 0;
+    cues.clear();
+    passes = 0;
 }
 
 long nullPlatformSwapCount() { return swaps; }
+
+const std::vector<HeardCue>& nullPlatformCues() { return cues; }
