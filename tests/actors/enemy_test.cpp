@@ -104,23 +104,23 @@ struct ShotCase {
     const char* map;
     uint8_t owner;
     int32_t x, y, vx, vy, passes;
-    const char* expect;  // the shot, "free" or "x y"; the enemy's and the player's health; the cell hit
+    const char* expect;  // the shot, "free" or "x y"; the enemy's and the player's health; the cell hit and its tile
 };
 
 const ShotCase shots[] = {
-    {"a shot flies on in a straight line", "", 1, 0, -100, 16, -4, 3, "48 -112 e20 0 p100 c0"},
-    {"a shot inside the window lives", "", 1, 944, 0, 16, 0, 1, "960 0 e20 0 p100 c0"},
-    {"a shot past the window's right is freed", "", 1, 945, 0, 16, 0, 1, "free e20 0 p100 c0"},
-    {"a shot past the window's top is freed", "", 1, 0, -320, 0, -1, 1, "free e20 0 p100 c0"},
-    {"a wall stops a shot", "..#", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c1"},
-    {"a breakable cell breaks", "..b", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c0"},
-    {"the other breakable cell breaks too", "..B", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c0"},
-    {"slopes, platforms, ladders and inert cells let shots through", "..\\/=HTi", 1, 40, 0, 16, 0, 6, "136 0 e20 0 p100 c2"},
-    {"a player's shot touching the enemy's edge misses", "", 1, 300 - 26, 200, 16, 0, 1, "290 200 e20 0 p100 c0"},
-    {"a player's shot overlapping the enemy hits", "", 1, 300 - 25, 200, 16, 0, 1, "free e10 8 p100 c0"},
-    {"a player's shot passes the player", "", 1, 0, 200, 16, 0, 1, "16 200 e20 0 p100 c0"},
-    {"an enemy's shot hits the player", "", 0, 0, 200, 16, 0, 1, "free e20 0 p90 c0"},
-    {"an enemy's shot passes the enemy", "", 0, 300 - 25, 200, 16, 0, 1, "291 200 e20 0 p100 c0"},
+    {"a shot flies on in a straight line", "", 1, 0, -100, 16, -4, 3, "48 -112 e20 0 p100 c0 t32"},
+    {"a shot inside the window lives", "", 1, 944, 0, 16, 0, 1, "960 0 e20 0 p100 c0 t32"},
+    {"a shot past the window's right is freed", "", 1, 945, 0, 16, 0, 1, "free e20 0 p100 c0 t32"},
+    {"a shot past the window's top is freed", "", 1, 0, -320, 0, -1, 1, "free e20 0 p100 c0 t32"},
+    {"a wall stops a shot", "..#", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c1 t32"},
+    {"a breakable cell breaks", "..b", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c0 t0"},
+    {"the other breakable cell breaks too", "..B", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c0 t0"},
+    {"slopes, platforms, ladders and inert cells let shots through", "..\\/=HTi", 1, 40, 0, 16, 0, 6, "136 0 e20 0 p100 c2 t32"},
+    {"a player's shot touching the enemy's edge misses", "", 1, 300 - 26, 200, 16, 0, 1, "290 200 e20 0 p100 c0 t32"},
+    {"a player's shot overlapping the enemy hits", "", 1, 300 - 25, 200, 16, 0, 1, "free e10 8 p100 c0 t32"},
+    {"a player's shot passes the player", "", 1, 0, 200, 16, 0, 1, "16 200 e20 0 p100 c0 t32"},
+    {"an enemy's shot hits the player", "", 0, 0, 200, 16, 0, 1, "free e20 0 p90 c0 t32"},
+    {"an enemy's shot passes the enemy", "", 0, 300 - 25, 200, 16, 0, 1, "291 200 e20 0 p100 c0 t32"},
 };
 
 class ShotScenario : public ::testing::TestWithParam<ShotCase> {};
@@ -134,6 +134,7 @@ TEST_P(ShotScenario, EndsAsExpected) {
     SpawnPoint point{Origin + 315, Origin + 260, Type, 0, 1};
     Enemy* enemy = new Enemy(&point);
     w->actorSlots[0] = enemy;
+    w->rooms[25][25].tiles[0][2] = 32;  // the picture of cell (500, 502)
     fireProjectile(c.owner, Origin + c.x, Origin + c.y, c.vx, c.vy, 1);
     Projectile& shot = w->projectiles[projectileCursor];
     for (int32_t pass = 0; pass < c.passes; pass++) updateProjectile(&shot);
@@ -141,7 +142,7 @@ TEST_P(ShotScenario, EndsAsExpected) {
     if (shot.type == ProjectileFree) out << "free";
     else out << shot.body.x - Origin << ' ' << shot.body.y - Origin;
     out << " e" << enemy->health << ' ' << enemy->body.vx << " p" << w->player.health << " c"
-        << int(w->collisionGrid[500][502]);
+        << int(w->collisionGrid[500][502]) << " t" << w->rooms[25][25].tiles[0][2];
     EXPECT_EQ(out.str(), c.expect) << c.name;
 }
 

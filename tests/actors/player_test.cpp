@@ -73,6 +73,8 @@ const PlayerCase cases[] = {
      "120 45 8 4 5 13 0"},
     {"walking left up a slope", "........|........|........|###\\....|########", 160, OnFloor, "1 L+ 14",
      "48 35 -8 0 1 1 1"},
+    {"a fall onto a slope's high end lands on its surface", "....|....|..\\.|####", 49, -36, "40", "49 4 0 0 0 0 0"},
+    {"a fall onto the other slope's high end too", "....|....|../.|####", 80, -36, "40", "80 4 0 0 0 0 0"},
     {"landing on a slope under the middle", "....|....|..../|####", 120, 25, "4", "120 28 0 0 -1 0 0"},
     {"a slope lands once the feet pass its surface", "....|....|..../|####", 120, 25, "2",
      "120 28 0 2 5 0 0"},

@@ -1,6 +1,8 @@
 // The content readers on small files written here: tokens, bitmaps, room templates, animations, the list.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cmath>
 #include <functional>
 #include <sstream>
@@ -33,6 +35,7 @@ const TokenCase tokenCases[] = {
     {"4294967296", "r", "0 | f.txt: tile code is outside 0..100 (beyond 32 bits)\n"},
     {"1234567890123456789012345678901", "f", "0 | f.txt: a number token is longer than 29 characters\n"},
     {"7 8", "rfi", "7 8 0 | f.txt: file ends early\n"},
+    {"1 -nan", "ff", "1 0 | f.txt: \"-nan\" is not a finite number\n"},
 };
 
 TEST(TokenReader, ReadsTokensByItsRules) {
@@ -87,13 +90,28 @@ TEST(Bitmap, ReadsRowsBottomUpAndThePaletteAsRgba) {
     EXPECT_EQ(loadBitmap([](BitmapFile&, std::string&) {}), "4x2 1 0 0 1 0 1 1 0 444444 ff1e140a ffffffff");
 }
 
+TEST(TokenReader, RefusesFilesThatAreNotRegular) {
+    ScratchDir dir;
+    std::string fifo = dir.path() + "/fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        TokenStream in;
+        CaptureStderr();
+        EXPECT_FALSE(openTokens(&in, path.c_str()));
+        EXPECT_NE(GetCapturedStderr().find("not a regular file"), std::string::npos) << path;
+    }
+}
+
 TEST(Bitmap, RejectsWhatTheGameCannotUse) {
     const std::pair<std::function<void(BitmapFile&, std::string&)>, const char*> broken[] = {
         {[](BitmapFile& f, std::string&) { f.bitsPerPixel = 24; }, "has 24 bits per pixel, pictures must have 8\n"},
         {[](BitmapFile& f, std::string&) { f.compression = 1; }, "is compressed (method 1), pictures must be uncompressed\n"},
         {[](BitmapFile& f, std::string&) { f.width = 6; }, "width 6 is not a positive multiple of 4\n"},
-        {[](BitmapFile& f, std::string&) { f.height = -2; }, "height -2 is not positive (rows must be stored bottom-up)\n"},
-        {[](BitmapFile& f, std::string&) { f.colorCount = 0; }, "colour count 0 is outside 1..256\n"},
+        {[](BitmapFile& f, std::string&) { f.height = -2; }, "4x2 0 1 1 0 1 0 0 1 444444 ff1e140a ffffffff"},
+        {[](BitmapFile& f, std::string&) { f.infoHeaderSize = 108; }, "4x2 1 0 0 1 0 1 1 0 444444 ff1e140a ffffffff"},
+        {[](BitmapFile& f, std::string&) { f.height = 0; }, "height 0 leaves no rows\n"},
+        {[](BitmapFile& f, std::string&) { f.signature = "PK"; }, "is not a bitmap: it does not start with \"BM\"\n"},
+        {[](BitmapFile& f, std::string&) { f.colorCount = 0; }, "palette of 256 colours runs into the pixels at offset 62\n"},
         {[](BitmapFile& f, std::string&) { f.colorCount = 257; }, "colour count 257 is outside 1..256\n"},
         {[](BitmapFile& f, std::string&) { f.width = f.height = 4100; }, "is 4100 x 4100, more than 16777216 pixels\n"},
         {[](BitmapFile& f, std::string&) { f.width = 65536, f.height = 65537; }, "is 65536 x 65537, more than 16777216 pixels\n"},

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <GL/gl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -89,6 +91,21 @@ TEST_F(WorldSetup, DrawsTheSameMazeAndTemplatesEveryTime) {
     text << picture.rdbuf();
     EXPECT_EQ(std::hash<std::string>()(text.str()), 15413264652769404912u);
     EXPECT_EQ(text.str().substr(0, 6), "hello?");
+}
+
+// The maze picture replaces a link planted under its name, never writing through it.
+TEST_F(WorldSetup, ReplacesALinkedMazePictureWhole) {
+    for (int (*plant)() : {+[] { return symlink("victim", "happy.txt"); }, +[] { return link("victim", "happy.txt"); }}) {
+        remove("happy.txt");
+        std::ofstream("victim") << "victim\n";
+        ASSERT_EQ(plant(), 0);
+        generateMaze(WorldRooms, WorldRooms);
+        std::stringstream victim;
+        victim << std::ifstream("victim").rdbuf();
+        struct stat file;
+        EXPECT_TRUE(victim.str() == "victim\n" && lstat("happy.txt", &file) == 0 && S_ISREG(file.st_mode) &&
+                    file.st_nlink == 1);
+    }
 }
 
 TEST_F(WorldSetup, BuildsEveryRoomFromItsTemplateOrOpen) {
