@@ -96,25 +96,6 @@ void RandomKeys::walkToShooter(const uint8_t* keyState, std::vector<InputEvent>*
     if (stuckPasses == GiveUpAfter) passesLeft = 0;
 }
 
-// A run that has stopped moving tries its way out: a jump, a ladder up or down, or back.
-void RandomKeys::keepRunning(const uint8_t* keyState, std::vector<InputEvent>* events) {
-    const Body& body = world->player.body;
-    bool moved = body.x != lastX || body.y != lastY;
-    lastX = body.x;
-    lastY = body.y;
-    if (moved) return;
-    switch (below(4)) {
-    case 0: tapKey(KeySpace, events); break;
-    case 1: setKey(keyState, KeyUp, !keyState[KeyUp], events); break;
-    case 2: setKey(keyState, KeyDown, !keyState[KeyDown], events); break;
-    default:
-        setKey(keyState, runKey, false, events);
-        runKey = runKey == KeyLeft ? KeyRight : KeyLeft;
-        setKey(keyState, runKey, true, events);
-        break;
-    }
-}
-
 // Plays a planned move; from rest, plans the next one toward the goal's room, and on
 // reaching it, toward the next room of the route.
 void RandomKeys::travel(std::vector<InputEvent>* events) {
@@ -146,8 +127,6 @@ std::vector<InputEvent> RandomKeys::nextPass(const uint8_t* keyState) {
         travel(&events);
     } else if (stretch == Seek) {
         walkToShooter(keyState, &events);
-    } else if (stretch == Run) {
-        keepRunning(keyState, &events);
     } else if (stretch == Play && below(ChangeOneIn) == 0) {
         changeKey(keyState, &events);
     }

@@ -1,6 +1,5 @@
 // Seeded random play over the real World: presses and releases of every key the game
-// maps (and two it ignores), runs that carry the player from room to room (jumping,
-// climbing or turning when stopped), stands, and walks into the line of fire of a
+// maps (and two it ignores), runs with an arrow held, stands, and walks into the line of fire of a
 // shooter in play, to stand there until it dies; and travels, planned with the route
 // bot's model of the player, that take it on along the maze's rooms in turn.
 #pragma once
@@ -26,7 +25,6 @@ private:
     void startStretch(const uint8_t* keyState, std::vector<InputEvent>* events);
     void changeKey(const uint8_t* keyState, std::vector<InputEvent>* events);
     int32_t pickShooter();  // a random shooter's slot, or -1 with none in play
-    void keepRunning(const uint8_t* keyState, std::vector<InputEvent>* events);
     void walkToShooter(const uint8_t* keyState, std::vector<InputEvent>* events);
     void travel(std::vector<InputEvent>* events);
     uint32_t below(uint32_t n) { return random() % n; }
@@ -37,7 +35,6 @@ private:
     int32_t runKey = KeyRight;  // held through a run
     int32_t shooterSlot = -1;   // sought through a seek
     int32_t lastX = 0;          // where the player was in the pass before
-    int32_t lastY = 0;
     int32_t stuckPasses = 0;    // seeking without getting anywhere
     std::vector<RoomXY> route;  // the maze's rooms in the order a walk meets them
     size_t goal = 0;            // the room of the route travels head for

@@ -39,8 +39,8 @@ std::string keyPoseText(int32_t base);
 // followed by still ones up to the 67 the game needs.
 std::string animationFileText(int32_t keyPoseCount, const std::vector<std::string>& animations);
 
-// The content list's part of a data folder below dir: skin "hero", scenery set "cave",
-// projectile image "fireball".
+// A valid data folder below dir: skin "hero", scenery set "cave", projectile image
+// "fireball", the five whole pictures, 67 animations, 16 templates.
 void writeDataFolder(const ScratchDir& dir);
 
 // Makes a folder the working directory for the object's lifetime.
