@@ -1,0 +1,22 @@
+# The browser build, configured by emcmake: the same game on Emscripten's own SDL 1.2
+# and GL emulation, as a static site in site/: the page, the script, the WebAssembly
+# and the packed data/.
+set(SITE ${CMAKE_BINARY_DIR}/site)
+file(GLOB_RECURSE DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
+
+add_executable(cavern shell/sdl_main.cpp shell/platform_web.cpp shell/platform_web_gl.cpp shell/event_queue.cpp)
+target_include_directories(cavern PRIVATE ${EMSCRIPTEN_SYSROOT}/include/SDL)
+target_link_libraries(cavern PRIVATE game)
+target_link_options(cavern PRIVATE
+    -sLEGACY_GL_EMULATION=1 -Wl,--wrap=glTexImage2D -Wl,--wrap=glHint
+    # The loop sleeps between passes; only direct calls lead to the sleep.
+    -sASYNCIFY -sASYNCIFY_IGNORE_INDIRECT=1
+    -sALLOW_MEMORY_GROWTH=1
+    # The page learns when the game has ended.
+    -sEXIT_RUNTIME=1
+    --preload-file ${CMAKE_SOURCE_DIR}/data@data)
+set_target_properties(cavern PROPERTIES
+    SUFFIX .js
+    RUNTIME_OUTPUT_DIRECTORY ${SITE}
+    LINK_DEPENDS "${DATA_FILES}")
+configure_file(packaging/web/index.html ${SITE}/index.html COPYONLY)
