@@ -4,6 +4,7 @@ Chromium is driven over its DevTools pipe (file descriptors 3 and 4), so only
 the standard library is needed. Every process started here is ended by its own id.
 """
 import base64
+import fcntl
 import functools
 import http.server
 import json
@@ -22,8 +23,7 @@ CHROMIUM = shutil.which("chromium")
 FLAGS = ["--headless", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
          "--disable-background-networking", "--disable-component-update", "--disable-sync", "--no-first-run",
          "--remote-debugging-pipe"]
-KEYS = {"Right": (39, "ArrowRight", 0), "Left": (37, "ArrowLeft", 0), "Control": (17, "ControlLeft", 1),
-        "Space": (32, "Space", 0), "Escape": (27, "Escape", 0)}
+KEYS = {"Right": (39, "ArrowRight", 0), "Control": (17, "ControlLeft", 1)}  # key code, code, location
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -63,8 +63,10 @@ class Browser:
         self.reader, from_chromium = os.pipe()
 
         def pipes_as_3_and_4():
-            os.dup2(to_chromium, 3)
-            os.dup2(from_chromium, 4)
+            # Through copies above 4, so that neither end is closed by the other's move.
+            copies = [fcntl.fcntl(fd, fcntl.F_DUPFD, 5) for fd in (to_chromium, from_chromium)]
+            os.dup2(copies[0], 3)
+            os.dup2(copies[1], 4)
 
         self.process = subprocess.Popen([CHROMIUM, *FLAGS, "--user-data-dir=" + self.profile, "about:blank"],
                                         preexec_fn=pipes_as_3_and_4, close_fds=False,
