@@ -2,13 +2,7 @@
 #include "actors/actor.h"
 
 #include "actors/projectile.h"
-
-namespace {
-
-constexpr int32_t KnockUpSpeed = -8;
-constexpr int32_t AnimHurt = 2;
-
-}  // namespace
+#include "common/animation_numbers.h"
 
 void Actor::init(int32_t, int32_t, int32_t) {}
 

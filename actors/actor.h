@@ -1,4 +1,4 @@
-// Everything that moves and can be hit: the player and the enemies.
+// What the player and the enemies share: everything that moves and can be hit.
 #pragma once
 #include <cstdint>
 #include "actors/body.h"
@@ -43,31 +43,3 @@ protected:
     // Takes the projectile's damage and knocks this actor the way the shot flew.
     void takeHit(const Projectile& projectile);
 };
-
-class Player : public Actor {
-public:
-    void init(int32_t x, int32_t y, int32_t z) override;
-    void update() override;
-    bool hit(const Projectile& projectile) override;
-
-    void handleAction(int32_t action, int32_t pressed);
-    // Whether an arrow (or any key) is held in the live keyboard state.
-    bool held(int32_t key) const;
-
-    uint32_t partTextures[16];  // one texture per figure part
-};
-
-class Enemy : public Actor {
-public:
-    explicit Enemy(SpawnPoint* point);
-    void update() override;
-    bool hit(const Projectile& projectile) override;
-    ~Enemy() override;
-
-    int32_t (*moveTimers)[2];    // 8 pairs; [0][1] is the wait counter
-    int32_t (*attackTimers)[2];  // 8 pairs; [0][1] is the shot counter
-    int32_t phase;               // behaviour phase, 0 when made
-};
-
-// Back to the start of play after the player has been hit with no health left.
-void restartGame();

@@ -3,6 +3,7 @@
 
 #include <new>
 
+#include "actors/enemy.h"
 #include "shell/world.h"
 
 namespace {
@@ -29,6 +30,13 @@ bool fartherThanNextRoom(const Actor& actor, int32_t roomX, int32_t roomY) {
 int32_t spawnListLength(const Room& room) {
     if (room.spawnCount < 0) return 0;
     return room.spawnCount < MaxSpawns ? room.spawnCount : MaxSpawns;
+}
+
+void clearActorSlots() {
+    for (Actor*& slot : world->actorSlots) {
+        delete slot;
+        slot = nullptr;
+    }
 }
 
 void spawnRoomEnemies(int32_t roomX, int32_t roomY) {

@@ -4,7 +4,8 @@
 
 struct Room;
 
-constexpr int ActorSlotCount = 128;
+// Deletes every enemy in play and frees its slot.
+void clearActorSlots();
 
 void spawnRoomEnemies(int32_t roomX, int32_t roomY);
 void updateActors(int32_t roomX, int32_t roomY);

@@ -1,6 +1,9 @@
 // The seven enemy behaviours: small phase machines over the shared steps.
 #include "actors/behaviours.h"
 
+#include "actors/enemy.h"
+#include "actors/enemy_steps.h"
+#include "actors/enemy_tuning.h"
 #include "shell/world.h"
 
 namespace {
@@ -8,8 +11,6 @@ namespace {
 constexpr int32_t PhaseWait = 0;   // also the walkers' only phase
 constexpr int32_t PhaseChase = 1;
 constexpr int32_t PhaseAct = 8;    // shooting, or flying for good
-constexpr int32_t BounceSpeed = 8;
-constexpr int32_t EnemyShotType = 1;
 
 // A hurt enemy does nothing but play its hurt; true when that took this pass.
 bool playHurt(Enemy* enemy) {

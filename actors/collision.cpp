@@ -4,13 +4,14 @@
 #include <cstdlib>
 
 #include "actors/actor.h"
+#include "common/numbers.h"
 #include "shell/world.h"
 
 namespace {
 
-constexpr int32_t CellShift = 5;
-constexpr int32_t CellMask = 31;  // offset inside a cell
-constexpr int32_t CellSize = 32;
+constexpr int32_t CellShift = TileShift;
+constexpr int32_t CellMask = TilePixels - 1;  // offset inside a cell
+constexpr int32_t CellSize = TilePixels;
 
 bool isSlope(int32_t cls) { return cls == ClassSlopeDown || cls == ClassSlopeUp; }
 bool isSolid(int32_t cls) { return cls == ClassWall || cls == ClassBreakable || cls == ClassBreakableToo; }

@@ -3,7 +3,6 @@
 #include <cstdint>
 
 class Actor;
-class Player;
 
 enum CollisionClass : int8_t {
     ClassEmpty = 0,
@@ -18,18 +17,8 @@ enum CollisionClass : int8_t {
     ClassBreakableToo = 9,
 };
 
-// checkLadder results.
-enum LadderResult : int32_t {
-    LadderNone = 0,
-    LadderStill = 12,
-    LadderUp = 13,
-    LadderDown = 14,
-    LadderAttack = 15,
-};
-
 // Class of a cell; a cell outside the world reads as a wall.
 int32_t cellClass(int32_t row, int32_t col);
 
 bool moveVertical(Actor* actor);    // true when stopped or corrected
 bool moveHorizontal(Actor* actor);  // true only when a wall stopped it
-int32_t checkLadder(Player* player);

@@ -1,15 +1,13 @@
 // An enemy in play, made from a room's spawn point.
-#include "actors/actor.h"
+#include "actors/enemy.h"
 
+#include "actors/enemy_tuning.h"
 #include "actors/projectile.h"
+#include "common/animation_numbers.h"
 #include "shell/world.h"
 
 namespace {
 
-constexpr int32_t EnemyWidth = 30;
-constexpr int32_t EnemyHeight = 60;
-constexpr int32_t EnemyHealth = 20;
-constexpr int32_t AnimFall = 13;
 constexpr int TimerPairs = 8;
 
 }  // namespace

@@ -1,41 +1,16 @@
 // The small steps every enemy behaviour is built from.
+#include "actors/enemy_steps.h"
+
 #include <algorithm>
 
-#include "actors/behaviours.h"
 #include "actors/collision.h"
+#include "actors/enemy.h"
+#include "actors/enemy_tuning.h"
 #include "actors/projectile.h"
+#include "common/animation_numbers.h"
 #include "shell/world.h"
 
 namespace {
-
-constexpr int32_t Gravity = 2;            // added to vy per pass while falling
-constexpr int32_t WalkSpeed = 8;
-constexpr int32_t WaitPasses = 40;        // a wait, and a chase
-constexpr int32_t ShotPasses = 20;        // passes after the one that fires
-constexpr int32_t ShotHeightBand = 64;    // beyond this the shot goes up or down
-constexpr int32_t ProjectileSpeed = 16;
-constexpr uint8_t EnemyOwner = 0;
-constexpr int32_t ChaseDivisor = 30;      // speed = distance / this
-constexpr int32_t ChaseSpeedLimit = 6;    // on each axis
-constexpr int32_t WaveSpeed = 8;          // sideways
-constexpr int32_t WaveCyclePasses = 16;
-constexpr int32_t WaveStartSpeed = 9;     // downwards, at the start of a cycle
-constexpr int32_t WaveTurn = 3;           // change of vy per pass
-
-constexpr int32_t AnimAfterShot = 0;
-constexpr int32_t AnimWalk = 1;
-constexpr int32_t AnimHurt = 2;
-constexpr int32_t AnimShootLevel = 4;
-constexpr int32_t AnimShootUp = 5;
-constexpr int32_t AnimAirborne = 13;
-constexpr int32_t AnimAirShootLevel = 15;
-constexpr int32_t AnimAirShootUp = 16;
-constexpr int32_t AnimAirShootDown = 17;
-constexpr int32_t AnimBounce = 37;
-constexpr int32_t AnimStand = 41;
-constexpr int32_t AnimHover = 50;
-constexpr int32_t AnimDying = 54;
-constexpr int32_t AnimDyingLast = 66;
 
 int32_t& waitCounter(Enemy* enemy) { return enemy->moveTimers[0][1]; }
 int32_t& shotCounter(Enemy* enemy) { return enemy->attackTimers[0][1]; }
@@ -51,6 +26,20 @@ int32_t countWaitPass(Enemy* enemy) {
     return StepOver;
 }
 
+// EnemyGravity's pass: true when it stands on ground (vy stopped), otherwise it
+// drifts sideways and shows the fall.
+bool landsOrFalls(Enemy* enemy) {
+    enemy->body.vy += EnemyGravity;
+    if (moveVertical(enemy)) {
+        enemy->body.vy = 0;
+        return true;
+    }
+    moveHorizontal(enemy);
+    enemy->anim = AnimFall;
+    enemy->state = StateAir;
+    return false;
+}
+
 // Held up by its own power: hovering and all three kinds of flight.
 void showFlight(Enemy* enemy, int32_t anim) {
     enemy->anim = anim;
@@ -64,16 +53,16 @@ int32_t chaseSpeed(int32_t distance) {
 
 void fireLevel(const Body& body, int32_t type) {
     int32_t muzzleX = body.facingLeft ? body.x : body.x + body.width;
-    int32_t speed = body.facingLeft ? -ProjectileSpeed : ProjectileSpeed;
-    fireProjectile(EnemyOwner, muzzleX, body.y + body.height / 2, speed, 0, type);
+    int32_t speed = body.facingLeft ? -EnemyShotSpeed : EnemyShotSpeed;
+    fireProjectile(OwnerEnemy, muzzleX, body.y + body.height / 2, speed, 0, type);
 }
 
 void fireUp(const Body& body, int32_t type) {
-    fireProjectile(EnemyOwner, body.x + body.width / 2, body.y, 0, -ProjectileSpeed, type);
+    fireProjectile(OwnerEnemy, body.x + body.width / 2, body.y, 0, -EnemyShotSpeed, type);
 }
 
 void fireDown(const Body& body, int32_t type) {
-    fireProjectile(EnemyOwner, body.x + body.width / 2, body.y + body.height, 0, ProjectileSpeed, type);
+    fireProjectile(OwnerEnemy, body.x + body.width / 2, body.y + body.height, 0, EnemyShotSpeed, type);
 }
 
 // A standing enemy exactly one band below its target already shoots up; an airborne one
@@ -86,23 +75,23 @@ void startShot(Enemy* enemy, int32_t targetY, int32_t type) {
         body.vy = 0;
         enemy->frame = 0;
         if (body.y >= targetY + ShotHeightBand) {
-            enemy->anim = AnimShootUp;
+            enemy->anim = AnimEnemyStandShotUp;
             fireUp(body, type);
         } else {
-            enemy->anim = AnimShootLevel;
+            enemy->anim = AnimEnemyStandShotLevel;
             fireLevel(body, type);
         }
     } else if (enemy->state == StateAir || enemy->state == StateHover) {
         enemy->state = StateAirAttack;
         enemy->frame = 0;
         if (body.y > targetY + ShotHeightBand) {
-            enemy->anim = AnimAirShootUp;
+            enemy->anim = AnimEnemyAirShotUp;
             fireUp(body, type);
         } else if (body.y < targetY - ShotHeightBand) {
-            enemy->anim = AnimAirShootDown;
+            enemy->anim = AnimEnemyAirShotDown;
             fireDown(body, type);
         } else {
-            enemy->anim = AnimAirShootLevel;
+            enemy->anim = AnimEnemyAirShotLevel;
             fireLevel(body, type);
         }
     }
@@ -111,10 +100,10 @@ void startShot(Enemy* enemy, int32_t targetY, int32_t type) {
 void endShotPosture(Enemy* enemy) {
     if (enemy->state == StateAttack) {
         enemy->state = StateStand;
-        enemy->anim = AnimAfterShot;
+        enemy->anim = AnimStand;
     } else if (enemy->state == StateAirAttack) {
         enemy->state = StateAir;
-        enemy->anim = AnimAirborne;
+        enemy->anim = AnimFall;
     }
 }
 
@@ -122,14 +111,14 @@ void endShotPosture(Enemy* enemy) {
 void dieOnGround(Enemy* enemy, bool animationEnded) {
     if (animationEnded) {
         if (enemy->anim == AnimHurt) {
-            enemy->anim = AnimDying;
-        } else if (enemy->anim == AnimDying) {
-            enemy->anim = AnimDyingLast;
-        } else if (enemy->anim == AnimDyingLast) {
+            enemy->anim = AnimEnemyDying;
+        } else if (enemy->anim == AnimEnemyDying) {
+            enemy->anim = AnimEnemyDead;
+        } else if (enemy->anim == AnimEnemyDead) {
             enemy->state = StateDead;
         }
-    } else if (enemy->anim == AnimAirborne) {
-        enemy->anim = AnimDying;
+    } else if (enemy->anim == AnimFall) {
+        enemy->anim = AnimEnemyDying;
         enemy->frame = 0;
     }
 }
@@ -141,18 +130,12 @@ void advanceAnimation(Enemy* enemy) {
     if (enemy->frame >= world->animations[enemy->anim].frameCount) enemy->frame = 0;
 }
 
-int32_t walkStep(Enemy* enemy) {
+WalkResult walkStep(Enemy* enemy) {
     Body& body = enemy->body;
-    body.vx = facingSign(enemy) * WalkSpeed;
-    body.vy += Gravity;
-    if (moveVertical(enemy)) {
-        body.vy = 0;
-        enemy->anim = AnimWalk;
+    body.vx = facingSign(enemy) * EnemyWalkSpeed;
+    if (landsOrFalls(enemy)) {
+        enemy->anim = AnimRun;
         enemy->state = StateRun;
-    } else {
-        moveHorizontal(enemy);
-        enemy->anim = AnimAirborne;
-        enemy->state = StateAir;
     }
     advanceAnimation(enemy);
     if (moveHorizontal(enemy)) return WalkBlocked;
@@ -163,7 +146,7 @@ bool ledgeAhead(const Enemy* enemy) {
     const Body& body = enemy->body;
     int32_t footX = body.facingLeft ? body.x : body.x + body.width;
     int32_t belowFootY = body.y + body.height + 1;
-    switch (cellClass(belowFootY >> 5, footX >> 5)) {
+    switch (cellClass(belowFootY >> TileShift, footX >> TileShift)) {
         case ClassWall:
         case ClassLadderTop:
         case ClassPlatform:
@@ -176,19 +159,12 @@ bool ledgeAhead(const Enemy* enemy) {
 }
 
 int32_t standStep(Enemy* enemy) {
-    Body& body = enemy->body;
-    body.vy += Gravity;
     int32_t result = StandAirborne;
-    if (moveVertical(enemy)) {
-        body.vy = 0;
-        body.vx = 0;
-        enemy->anim = AnimStand;
+    if (landsOrFalls(enemy)) {
+        enemy->body.vx = 0;
+        enemy->anim = AnimEnemyStand;
         enemy->state = StateStand;
         result = countWaitPass(enemy);
-    } else {
-        moveHorizontal(enemy);
-        enemy->anim = AnimAirborne;
-        enemy->state = StateAir;
     }
     advanceAnimation(enemy);
     return result;
@@ -197,14 +173,14 @@ int32_t standStep(Enemy* enemy) {
 int32_t hoverStep(Enemy* enemy) {
     enemy->body.vx = 0;
     enemy->body.vy = 0;
-    showFlight(enemy, AnimHover);
+    showFlight(enemy, AnimEnemyHover);
     return countWaitPass(enemy);
 }
 
 // Flies straight through the grid; each cycle's vertical speeds add up to nothing.
 void waveStep(Enemy* enemy) {
     Body& body = enemy->body;
-    showFlight(enemy, AnimHover);
+    showFlight(enemy, AnimEnemyHover);
     int32_t& counter = waitCounter(enemy);
     if (counter == 0) {
         body.vy = WaveStartSpeed;
@@ -222,7 +198,7 @@ void waveStep(Enemy* enemy) {
 int32_t bounceStep(Enemy* enemy) {
     Body& body = enemy->body;
     waitCounter(enemy) = 0;
-    showFlight(enemy, AnimBounce);
+    showFlight(enemy, AnimEnemyBounce);
     if (moveHorizontal(enemy)) {
         body.vx = -body.vx;
         return 1;
@@ -236,7 +212,7 @@ int32_t bounceStep(Enemy* enemy) {
 
 int32_t chaseStep(Enemy* enemy, int32_t targetX, int32_t targetY) {
     Body& body = enemy->body;
-    showFlight(enemy, AnimHover);
+    showFlight(enemy, AnimEnemyHover);
     body.vx = chaseSpeed(targetX - body.x);
     body.vy = chaseSpeed(targetY - body.y);
     body.x += body.vx;
@@ -270,19 +246,19 @@ int32_t hurtStep(Enemy* enemy) {
     bool animationEnded = enemy->frame == 0;
     if (animationEnded && enemy->health > 0) {
         enemy->state = StateAir;
-        enemy->anim = AnimAirborne;
+        enemy->anim = AnimFall;
         enemy->frame = 0;
         enemy->phase = 0;
         return 1;
     }
-    body.vy += Gravity;
+    body.vy += EnemyGravity;
     moveHorizontal(enemy);
     if (moveVertical(enemy)) {
         body.vx = 0;
         body.vy = 0;
         dieOnGround(enemy, animationEnded);
     } else if (animationEnded) {
-        enemy->anim = AnimAirborne;
+        enemy->anim = AnimFall;
     }
     return 0;
 }

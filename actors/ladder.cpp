@@ -1,11 +1,13 @@
 // The ladder test and climbing step of the player.
-#include "actors/actor.h"
+#include "actors/ladder.h"
+
 #include "actors/collision.h"
+#include "actors/player.h"
+#include "actors/player_tuning.h"
+#include "common/numbers.h"
 #include "shell/platform.h"
 
 namespace {
-
-constexpr int32_t ClimbSpeed = 5;
 
 bool isLadder(int32_t cls) { return cls == ClassLadder || cls == ClassLadderTop; }
 
@@ -21,23 +23,23 @@ int32_t ladderColumn(int32_t rowTop, int32_t rowBot, int32_t colL, int32_t colR)
 
 }  // namespace
 
-int32_t checkLadder(Player* player) {
+LadderResult checkLadder(Player* player) {
     if (player->state == StateAttack) return player->nextState == StateLadder ? LadderAttack : LadderNone;
 
     Body& body = player->body;
-    int32_t want = LadderStill;
+    LadderResult want = LadderStill;
     if (player->held(KeyUp)) want = LadderUp;
     if (player->held(KeyDown)) want = LadderDown;
     if (player->state != StateLadder && player->nextState != StateLadder && want == LadderStill) return LadderNone;
 
     // Only the top and bottom rows of the box, displaced by the current velocity.
-    int32_t col = ladderColumn((body.y + body.vy) >> 5, (body.y + body.vy + body.height) >> 5,
-                               (body.x + body.vx) >> 5, (body.x + body.vx + body.width) >> 5);
+    int32_t col = ladderColumn((body.y + body.vy) >> TileShift, (body.y + body.vy + body.height) >> TileShift,
+                               (body.x + body.vx) >> TileShift, (body.x + body.vx + body.width) >> TileShift);
     if (col < 0) return LadderNone;
 
     if (want == LadderStill) return LadderStill;
-    body.vy = want == LadderDown ? ClimbSpeed : -ClimbSpeed;
-    body.x = 32 * col - 1;
+    body.vy = want == LadderDown ? PlayerClimbSpeed : -PlayerClimbSpeed;
+    body.x = TilePixels * col - 1;
     bool stopped = moveVertical(player);
     if (want == LadderUp) return LadderUp;
     if (stopped) {

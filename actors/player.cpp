@@ -1,7 +1,11 @@
 // The player's placement, its pass of movement, and being hit.
+#include "actors/player.h"
+
 #include "actors/collision.h"
+#include "actors/ladder.h"
 #include "actors/player_tuning.h"
 #include "actors/projectile.h"
+#include "actors/restart.h"
 #include "shell/platform.h"
 #include "shell/world.h"
 

@@ -1,4 +1,6 @@
 // What each key event does to the player, by the state it is in.
+#include "actors/player.h"
+
 #include "actors/player_shots.h"
 #include "actors/player_tuning.h"
 #include "shell/platform.h"

@@ -1,13 +1,12 @@
 #include "actors/player_shots.h"
 
-#include "actors/actor.h"
+#include "actors/player.h"
+#include "actors/player_tuning.h"
 #include "actors/projectile.h"
+#include "common/animation_numbers.h"
 #include "shell/platform.h"
 
 namespace {
-
-constexpr uint8_t PlayerOwner = 1;
-constexpr int32_t PlayerShotType = 1;
 
 enum ShotStart { FromFront, FromMiddle, FromRight };  // front edge, x + 15, x + 30
 
@@ -24,27 +23,27 @@ struct ShotRow {
 
 // Within a group, the first row whose arrows are held wins.
 const ShotRow standingRows[] = {
-    {true, false, true, FromFront, 30, 8, -8, 7},
-    {true, false, false, FromMiddle, 0, 0, -16, 8},
-    {false, false, false, FromFront, 25, 16, 0, 6},
+    {true, false, true, FromFront, 30, 8, -8, AnimStandShotDiagonalUp},
+    {true, false, false, FromMiddle, 0, 0, -16, AnimStandShotUp},
+    {false, false, false, FromFront, 25, 16, 0, AnimStandShotForward},
 };
 const ShotRow crouchingRows[] = {
-    {false, false, false, FromRight, 30, 16, 0, 12},
+    {false, false, false, FromRight, 30, 16, 0, AnimCrouchShot},
 };
 const ShotRow airRows[] = {
-    {true, false, true, FromRight, 30, 8, -8, 19},
-    {true, false, false, FromMiddle, 0, 0, -16, 20},
-    {false, true, true, FromFront, 40, 8, 8, 21},
-    {false, true, false, FromMiddle, 40, 0, 16, 22},
-    {false, false, false, FromRight, 30, 16, 0, 18},
+    {true, false, true, FromRight, 30, 8, -8, AnimAirShotDiagonalUp},
+    {true, false, false, FromMiddle, 0, 0, -16, AnimAirShotUp},
+    {false, true, true, FromFront, 40, 8, 8, AnimAirShotDiagonalDown},
+    {false, true, false, FromMiddle, 40, 0, 16, AnimAirShotDown},
+    {false, false, false, FromRight, 30, 16, 0, AnimAirShotForward},
 };
 // On a ladder down is tried before up.
 const ShotRow ladderRows[] = {
-    {false, true, true, FromFront, 40, 8, 8, 32},
-    {false, true, false, FromMiddle, 40, 0, 16, 33},
-    {true, false, true, FromRight, 30, 8, -8, 30},
-    {true, false, false, FromMiddle, 0, 0, -16, 31},
-    {false, false, false, FromRight, 30, 16, 0, 29},
+    {false, true, true, FromFront, 40, 8, 8, AnimLadderShotDiagonalDown},
+    {false, true, false, FromMiddle, 40, 0, 16, AnimLadderShotDown},
+    {true, false, true, FromRight, 30, 8, -8, AnimLadderShotDiagonalUp},
+    {true, false, false, FromMiddle, 0, 0, -16, AnimLadderShotUp},
+    {false, false, false, FromRight, 30, 16, 0, AnimLadderShotForward},
 };
 
 struct Group {
@@ -81,7 +80,7 @@ void fireShot(Player* player, ShotGroup group) {
         if (!applies(row, *player)) continue;
         const Body& body = player->body;
         int32_t vx = body.facingLeft ? -row.speedX : row.speedX;
-        fireProjectile(PlayerOwner, startX(row.start, body), body.y + row.startDy, vx, row.vy, PlayerShotType);
+        fireProjectile(OwnerPlayer, startX(row.start, body), body.y + row.startDy, vx, row.vy, PlayerShotType);
         player->anim = row.anim;
         return;
     }

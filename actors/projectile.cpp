@@ -2,16 +2,19 @@
 #include "actors/projectile.h"
 
 #include "actors/collision.h"
+#include "common/numbers.h"
 #include "shell/world.h"
 
 namespace {
 
 constexpr int32_t ProjectileSize = 10;
-// Shots live in a window reaching half a screen beyond each side of the 640 x 480 view.
-constexpr int32_t WindowLeft = -320;
-constexpr int32_t WindowRight = 960;
-constexpr int32_t WindowTop = -320;
-constexpr int32_t WindowBottom = 800;
+// Shots live in a window reaching half a screen beyond each side of the view;
+// above and below it reaches as far as at the sides.
+constexpr int32_t WindowMargin = ScreenWidth / 2;
+constexpr int32_t WindowLeft = -WindowMargin;
+constexpr int32_t WindowRight = ScreenWidth + WindowMargin;
+constexpr int32_t WindowTop = -WindowMargin;
+constexpr int32_t WindowBottom = ScreenHeight + WindowMargin;
 
 bool outsideWindow(const Body& body) {
     return body.x < world->cameraX + WindowLeft || body.x > world->cameraX + WindowRight ||
@@ -20,8 +23,8 @@ bool outsideWindow(const Body& body) {
 
 // True when the tile under the top-left corner stops the shot; a breakable one breaks for good.
 bool strikesTile(const Body& body) {
-    int32_t row = body.y >> 5;
-    int32_t col = body.x >> 5;
+    int32_t row = body.y >> TileShift;
+    int32_t col = body.x >> TileShift;
     int32_t cls = cellClass(row, col);
     if (cls == ClassBreakable || cls == ClassBreakableToo) world->collisionGrid[row][col] = ClassEmpty;
     return cls == ClassWall || cls == ClassBreakable || cls == ClassBreakableToo;
@@ -30,7 +33,7 @@ bool strikesTile(const Body& body) {
 // True when an actor it overlaps uses it up. Every overlapping enemy is hit.
 bool strikesActors(const Projectile& projectile) {
     bool spent = false;
-    if (projectile.owner) {
+    if (projectile.owner == OwnerPlayer) {
         for (Actor* enemy : world->actorSlots) {
             if (enemy && overlaps(projectile.body, enemy->body) && enemy->hit(projectile)) spent = true;
         }

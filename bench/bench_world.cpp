@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "actors/enemy.h"
 #include "actors/player_tuning.h"
 #include "shell/world.h"
 

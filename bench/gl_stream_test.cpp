@@ -4,7 +4,7 @@
 
 #include "bench/bench_world.h"
 #include "bench/gl_stream.h"
-#include "render/render.h"
+#include "render/frame.h"
 #include "shell/world.h"
 
 namespace {

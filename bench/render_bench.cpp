@@ -10,7 +10,7 @@
 
 #include "bench/bench_world.h"
 #include "bench/gl_stream.h"
-#include "render/render.h"
+#include "render/frame.h"
 
 namespace {
 

@@ -4,9 +4,14 @@
 set(SITE ${CMAKE_BINARY_DIR}/site)
 file(GLOB_RECURSE DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
 
-add_executable(cavern shell/sdl_main.cpp shell/platform_web.cpp shell/platform_web_gl.cpp shell/event_queue.cpp)
+# The game with the browser's platform, beside game_sdl and game_null.
+add_library(game_web STATIC
+    shell/platform/platform_web.cpp shell/platform/platform_web_gl.cpp shell/platform/event_queue.cpp)
+target_link_libraries(game_web PUBLIC game)
+
+add_executable(cavern shell/platform/sdl_main.cpp)
 target_include_directories(cavern PRIVATE ${EMSCRIPTEN_SYSROOT}/include/SDL)
-target_link_libraries(cavern PRIVATE game)
+target_link_libraries(cavern PRIVATE game_web)
 target_link_options(cavern PRIVATE
     -sLEGACY_GL_EMULATION=1 -Wl,--wrap=glTexImage2D -Wl,--wrap=glHint
     # The loop sleeps between passes; only direct calls lead to the sleep.

@@ -84,7 +84,7 @@ bool readAnimation(TokenStream* in, int32_t index, const Pose* keyPoses, int32_t
 bool readAnimations(TokenStream* in, const Pose* keyPoses, int32_t keyPoseCount, Animation** animations,
                     int32_t* animationCount) {
     int32_t count;
-    if (!readIntInRange(in, RequiredAnimations, MaxAnimations, "animation count", &count)) return false;
+    if (!readIntInRange(in, AnimationCount, MaxAnimations, "animation count", &count)) return false;
     readInt(in);  // ignored
     Animation* table = new Animation[count]();
     int32_t framesLeft = MaxFrames;

@@ -1,9 +1,9 @@
 // Key-pose animations, expanded into ready frames at load time.
 #pragma once
 #include <cstdint>
+#include "common/animation_numbers.h"
+#include "common/numbers.h"
 
-constexpr int PartCount = 16;          // parts of every figure
-constexpr int RequiredAnimations = 67;  // the game uses indices up to 66
 
 struct Joint {
     double x;      // offset from the figure's anchor, figure units

@@ -1,4 +1,4 @@
-// Palettised bitmaps: reading, expanding to RGBA, and whole-file textures.
+// Palettised bitmaps: reading and expanding to RGBA.
 #pragma once
 #include <cstdint>
 
@@ -24,10 +24,3 @@ void freeIndexedBitmaps(IndexedBitmap* pictures, int32_t count);
 // what lies outside the source is transparent black. Caller frees with delete[].
 uint32_t* expandIndexed(int32_t srcWidth, int32_t srcHeight, int32_t dstWidth, int32_t dstHeight,
                         const uint32_t* colors, const uint8_t* indices);
-
-// One texture of a whole picture, whose sides must be powers of two.
-bool loadTexture(const char* path, uint32_t* texture);
-
-// Binds texture, uploads the width x height RGBA image (then frees it with delete[])
-// and sets nearest or linear filtering. No wrap mode, no mipmaps.
-void uploadImage(uint32_t texture, int32_t width, int32_t height, uint32_t* image, bool linear);

@@ -1,6 +1,9 @@
 #include "content/content.h"
 
+#include "content/animation.h"
 #include "content/content_list.h"
+#include "content/room_template.h"
+#include "content/texture.h"
 #include "shell/world.h"
 
 namespace {
@@ -34,7 +37,12 @@ bool loadContent() {
     ContentPictures pictures;
     if (!loadContentList(ContentListPath, &pictures)) return false;
     keepPictures(pictures);
-    return loadFixedTextures() && loadAnimations(AnimationPath, &world->animations, &world->animationCount) &&
-           loadRoomTemplates(RoomTemplatePath, &world->roomTemplates, world->firstTemplateByMask,
-                             world->templateCountByMask) >= 0;
+    if (!loadFixedTextures() || !loadAnimations(AnimationPath, &world->animations, &world->animationCount)) {
+        return false;
+    }
+    int32_t templateCount = loadRoomTemplates(RoomTemplatePath, &world->roomTemplates, world->firstTemplateByMask,
+                                              world->templateCountByMask);
+    if (templateCount < 0) return false;
+    world->templateCount = templateCount;
+    return true;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "content/content_error.h"
+#include "content/tile_atlas.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ struct PictureKind {
 
 constexpr PictureKind SkinPicture = {"data/%s/skin.bmp", 64, 1024, "skin"};
 constexpr PictureKind BackgroundPicture = {"data/%s/background.bmp", 640, 640, "background"};
-constexpr PictureKind TileAtlasPicture = {"data/%s/tiles.bmp", 512, 256, "tile atlas"};
+constexpr PictureKind TileAtlasPicture = {"data/%s/tiles.bmp", AtlasWidth, AtlasHeight, "tile atlas"};
 constexpr PictureKind ProjectilePicture = {"data/projectiles/%s.bmp", 64, 64, "projectile image"};
 
 // One section of the list: a count, then as many names, each naming one

@@ -1,9 +1,8 @@
 // The room template library.
 #pragma once
 #include <cstdint>
-#include "worldgen/room.h"
-
-constexpr int MaskCount = 16;
+#include "common/numbers.h"
+#include "content/spawn_point.h"
 
 struct RoomTemplate {
     int32_t tiles[RoomTiles][RoomTiles];  // [row][col], codes 0..127

@@ -1,3 +1,5 @@
+#include "content/texture.h"
+
 #include <GL/gl.h>
 
 #include "content/bitmap.h"

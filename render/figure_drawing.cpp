@@ -1,6 +1,7 @@
+#include "render/figure_drawing.h"
+
 #include <GL/gl.h>
 
-#include "render/render.h"
 #include "render/textured_quad.h"
 #include "shell/world.h"
 

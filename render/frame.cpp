@@ -1,6 +1,9 @@
+#include "render/frame.h"
+
 #include <GL/gl.h>
 
-#include "render/render.h"
+#include "render/figure_drawing.h"
+#include "render/room_drawing.h"
 #include "render/textured_quad.h"
 #include "shell/platform.h"
 #include "shell/world.h"

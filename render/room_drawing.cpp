@@ -1,6 +1,8 @@
+#include "render/room_drawing.h"
+
 #include <GL/gl.h>
 
-#include "render/render.h"
+#include "content/tile_atlas.h"
 #include "render/textured_quad.h"
 #include "shell/world.h"
 
@@ -9,12 +11,8 @@ namespace {
 // The background picture fills the top-left 640 x 640 of its 1024 x 1024 texture.
 constexpr float BackgroundExtent = 0.625f;
 
-// The tile atlas: 16 columns x 8 rows of tile-sized cells.
-constexpr int32_t AtlasColumnMask = 15;
-constexpr int32_t AtlasRowMask = 112;
-constexpr int32_t AtlasRowShift = 4;
-constexpr float AtlasCellWidth = 1.0f / 16;
-constexpr float AtlasCellHeight = 1.0f / 8;
+constexpr float AtlasCellWidth = 1.0f / AtlasColumns;
+constexpr float AtlasCellHeight = 1.0f / AtlasRows;
 
 }  // namespace
 
@@ -30,8 +28,9 @@ void drawRoom(int32_t roomX, int32_t roomY, float screenX, float screenY) {
         for (int32_t col = 0; col < RoomTiles; col++) {
             int32_t code = room.tiles[row][col];
             if (code == 0) continue;
-            float s0 = (code & AtlasColumnMask) * AtlasCellWidth;
-            float t0 = ((code & AtlasRowMask) >> AtlasRowShift) * AtlasCellHeight;
+            AtlasCell cell = atlasCell(code);
+            float s0 = cell.column * AtlasCellWidth;
+            float t0 = cell.row * AtlasCellHeight;
             float x0 = TilePixels * col + screenX;
             float y0 = TilePixels * row + screenY;
             drawTexturedQuad(x0, y0, x0 + TilePixels, y0 + TilePixels, s0, t0, s0 + AtlasCellWidth,

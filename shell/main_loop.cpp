@@ -1,9 +1,9 @@
 #include "shell/main_loop.h"
 
 #include "actors/actor_slots.h"
-#include "actors/player_tuning.h"
+#include "actors/restart.h"
 #include "render/camera.h"
-#include "render/render.h"
+#include "render/frame.h"
 #include "shell/key_map.h"
 #include "shell/platform.h"
 #include "shell/world.h"
@@ -33,9 +33,7 @@ bool drainEvents() {
 }  // namespace
 
 void startPlay() {
-    world->player.init(PlayerStartX, PlayerStartY, 0);
-    world->cameraX = StartCamera;
-    world->cameraY = StartCamera;
+    placePlayerAtStart();
     actorCursor = 0;
 }
 

@@ -3,9 +3,12 @@
 #include <cstdio>
 #include <new>
 
+#include "actors/actor_slots.h"
+#include "content/animation.h"
 #include "content/content.h"
 #include "content/content_list.h"
 #include "shell/main_loop.h"
+#include "content/room_template.h"
 #include "shell/world.h"
 #include "worldgen/world_setup.h"
 
@@ -14,18 +17,12 @@ namespace {
 // Everything the World owns on the heap, so that nothing of ours outlives it;
 // the textures go with the GL context.
 void releaseWorldData() {
-    for (Actor*& slot : world->actorSlots) {
-        delete slot;
-        slot = nullptr;
-    }
+    clearActorSlots();
     ContentPictures pictures = {world->skinCount, world->sceneryCount, world->projectileImageCount, world->skins,
                                 world->backgrounds, world->tileAtlases, world->projectileImages};
     freeContentPictures(&pictures);
     freeAnimations(world->animations, world->animationCount);
-    // The templates are sorted by mask, so the last mask's end is the end of the table.
-    int32_t lastMask = MaskCount - 1;
-    freeRoomTemplates(world->roomTemplates,
-                      world->firstTemplateByMask[lastMask] + world->templateCountByMask[lastMask]);
+    freeRoomTemplates(world->roomTemplates, world->templateCount);
 }
 
 }  // namespace

@@ -1,14 +1,15 @@
 // The one record of all game state, and the globals beside it.
 #pragma once
 #include <cstdint>
-#include "actors/actor.h"
-#include "actors/actor_slots.h"
+#include "actors/player.h"
 #include "actors/projectile.h"
+#include "common/numbers.h"
 #include "content/animation.h"
 #include "content/bitmap.h"
 #include "content/room_template.h"
 #include "worldgen/maze.h"
 #include "worldgen/room.h"
+#include "worldgen/type_tables.h"
 
 struct World {
     Room rooms[WorldRooms][WorldRooms];  // [x][y]; spawn points' armed flags change in play
@@ -20,6 +21,7 @@ struct World {
     Actor* actorSlots[ActorSlotCount];   // enemies in play, null = free; each owns its Enemy
     Projectile projectiles[ProjectilePoolSize];  // type -1 = free
     RoomTemplate* roomTemplates;         // heap array, sorted by door mask
+    int32_t templateCount;               // entries of roomTemplates
     int8_t collisionGrid[WorldTiles][WorldTiles];  // [world tile row][world tile column]
     int32_t firstTemplateByMask[MaskCount];  // index of each mask's first template
     int32_t templateCountByMask[MaskCount];  // number of templates of each mask

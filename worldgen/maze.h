@@ -1,18 +1,11 @@
 // The fixed-seed maze of 50 rooms grown from the centre.
 #pragma once
 #include <cstdint>
+#include "common/numbers.h"
 
 constexpr uint32_t MazeSeed = 11;
 constexpr int MazeCarvedCells = 50;
 constexpr int32_t NoTemplate = -1;  // templateIndex of a cell whose door mask has no template
-
-// Door mask bits, shared by maze cells, room templates and rooms.
-enum DoorBit : int32_t {
-    DoorRight = 1,
-    DoorLeft = 2,
-    DoorUp = 4,
-    DoorDown = 8,
-};
 
 struct MazeCell {
     MazeCell* prev;         // previous in its frontier list (the head for the first)

@@ -1,7 +1,6 @@
 #include "worldgen/room.h"
 
 #include "shell/world.h"
-#include "worldgen/world_setup.h"
 
 const int8_t conv[128] = {
     0, 0, 0, 9, 9, 9, 3, 2, 1, 1, 1, 1, 1, 1, 1, 1,  //

@@ -2,6 +2,8 @@
 
 #include "actors/behaviours.h"
 #include "shell/world.h"
+#include "worldgen/maze.h"
+#include "worldgen/room.h"
 #include "worldgen/world_textures.h"
 
 namespace {

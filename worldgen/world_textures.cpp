@@ -2,18 +2,19 @@
 
 #include <GL/gl.h>
 
+#include "actors/projectile.h"
+#include "content/bitmap.h"
+#include "content/tile_atlas.h"
+#include "content/texture.h"
 #include "shell/world.h"
 
-const int32_t partBlock[16] = {5, 6, 7, 12, 13, 14, 11, 4, 0, 10, 9, 8, 3, 2, 15, 1};
+const int32_t partBlock[PartCount] = {5, 6, 7, 12, 13, 14, 11, 4, 0, 10, 9, 8, 3, 2, 15, 1};
 
 namespace {
 
 constexpr int32_t BackgroundSize = 640;
 constexpr int32_t BackgroundTextureSize = 1024;  // the background sits in its top-left corner
-constexpr int32_t AtlasWidth = 512;
-constexpr int32_t AtlasHeight = 256;
 constexpr int32_t PictureSize = 64;  // figure parts and projectiles
-constexpr int32_t ProjectileDamage = 10;
 
 uint32_t newTexture() {
     uint32_t name;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "actors/collision.h"
+#include "actors/enemy.h"
 #include "shell/platform.h"
 #include "tests/support/test_world.h"
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "actors/actor_slots.h"
 #include "actors/behaviours.h"
+#include "actors/enemy.h"
 #include "tests/actors/actor_fixture.h"
 
 namespace {

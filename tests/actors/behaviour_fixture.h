@@ -6,6 +6,7 @@
 
 #include "actors/behaviours.h"
 #include "actors/collision.h"
+#include "actors/enemy.h"
 #include "shell/world.h"
 #include "tests/support/test_world.h"
 

@@ -2,6 +2,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "actors/enemy.h"
+#include "actors/enemy_steps.h"
 #include "tests/actors/behaviour_fixture.h"
 
 namespace {

@@ -1,6 +1,9 @@
 // Being hit: the hurt animation, recovery with health left, dying and removal.
 #include <vector>
 
+#include "actors/actor_slots.h"
+#include "actors/enemy.h"
+#include "actors/enemy_steps.h"
 #include "tests/actors/behaviour_fixture.h"
 
 namespace {

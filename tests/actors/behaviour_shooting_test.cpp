@@ -1,6 +1,8 @@
 // Shooters: when they fire, which way, how long a shot lasts, and what a hit does to it.
 #include <vector>
 
+#include "actors/enemy.h"
+#include "actors/enemy_steps.h"
 #include "tests/actors/behaviour_fixture.h"
 
 namespace {

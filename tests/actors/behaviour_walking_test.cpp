@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "actors/enemy.h"
 #include "tests/actors/behaviour_fixture.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "actors/ladder.h"
 #include "shell/player_action.h"
 #include "tests/actors/actor_fixture.h"
 

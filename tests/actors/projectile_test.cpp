@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "actors/enemy.h"
+#include "actors/restart.h"
 #include "tests/actors/actor_fixture.h"
 
 namespace {

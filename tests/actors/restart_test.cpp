@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "actors/restart.h"
 #include "tests/actors/actor_fixture.h"
 
 namespace {

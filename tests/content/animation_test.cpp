@@ -56,7 +56,7 @@ TEST(LoadAnimations, ExpandsStepsIntoKeyPosesAndInBetweens) {
         "thirds 0 0 0 0 2 0 3 1 2 0", // 0, 1/3, 2/3 toward 1, then 1, halfway back to 0
     }));
     ASSERT_TRUE(loaded.ok);
-    EXPECT_EQ(loaded.count, RequiredAnimations);
+    EXPECT_EQ(loaded.count, AnimationCount);
     const Animation* anims = loaded.animations;
     EXPECT_EQ(anims[0].header[0], 7);
     EXPECT_EQ(anims[0].header[1], 9);

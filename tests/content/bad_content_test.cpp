@@ -7,6 +7,7 @@
 #include "content/bitmap.h"
 #include "content/content_list.h"
 #include "content/room_template.h"
+#include "content/texture.h"
 #include "tests/content/content_files.h"
 #include "tests/support/offscreen_gl.h"
 

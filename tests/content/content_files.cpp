@@ -93,7 +93,7 @@ std::string keyPoseText(int32_t base) {
 std::string animationFileText(int32_t keyPoseCount, const std::vector<std::string>& animations) {
     std::string text = std::to_string(keyPoseCount) + " poses\n";
     for (int32_t k = 0; k < keyPoseCount; k++) text += keyPoseText(10 * k);
-    int32_t count = std::max<int32_t>(RequiredAnimations, animations.size());
+    int32_t count = std::max<int32_t>(AnimationCount, animations.size());
     text += std::to_string(count) + " animations\n";
     for (int32_t i = 0; i < count; i++) {
         text += i < int32_t(animations.size()) ? animations[i] : "still 0 0 0 0 1 0 1 0";

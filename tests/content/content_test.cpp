@@ -28,7 +28,7 @@ public:
     bool load() {
         Animation* stills = w->animations;
         bool loaded = loadContent();
-        if (w->animations != stills) freeAnimations(stills, RequiredAnimations);
+        if (w->animations != stills) freeAnimations(stills, AnimationCount);
         return loaded;
     }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "content/bitmap.h"
+#include "content/texture.h"
 #include "tests/content/content_files.h"
 #include "tests/support/offscreen_gl.h"
 

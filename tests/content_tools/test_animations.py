@@ -1,11 +1,14 @@
 """The shipped animation file: its grammar as the game reads it, every
 animation the game plays, their timing, and poses that hold together."""
 import math
+import os
+import re
 import unittest
 
-from generated import read_file
+from generated import ROOT, read_file
 
 from animation.reader import read_animations
+from animation.sequences import animation_table
 from animation.skeleton import BONES, PARENT, PARTS, kind_of, rotate
 
 NUMBER_CHARACTERS = 29                  # the reader's token buffer
@@ -75,6 +78,12 @@ class WhatTheGamePlays(unittest.TestCase):
         self.assertGreaterEqual(len(animations), 67)
         for index in PLAYER_USES + ENEMY_USES:
             self.assertGreaterEqual(len(animations[index].frames), 1, index)
+
+    def test_the_game_names_every_index_as_the_generator_does(self):
+        with open(os.path.join(ROOT, "common", "animation_numbers.h")) as header:
+            names = re.findall(r"^    Anim(\w+),", header.read(), re.M)
+        wanted = ["".join(word.capitalize() for word in name.split("_")) for _, name, _, _ in animation_table()]
+        self.assertEqual(names, wanted)
 
     def test_loops_head_back_to_their_first_pose(self):
         _, animations = loaded()

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "content/bitmap.h"
-#include "render/render.h"
+#include "content/texture.h"
+#include "render/figure_drawing.h"
 #include "tests/support/offscreen_gl.h"
 #include "tests/support/test_world.h"
 #include "tools/make_icons/figure_picture.h"

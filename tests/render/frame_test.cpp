@@ -3,8 +3,9 @@
 
 #include <vector>
 
-#include "render/render.h"
-#include "shell/platform_null.h"
+#include "actors/enemy.h"
+#include "render/frame.h"
+#include "shell/platform/platform_null.h"
 #include "tests/render/render_fixture.h"
 
 namespace {

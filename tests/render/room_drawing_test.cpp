@@ -1,7 +1,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include "render/render.h"
+#include "render/room_drawing.h"
 #include "tests/render/render_fixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "render/render.h"
+#include "render/frame.h"
 #include "tests/support/play_harness.h"
 
 namespace {

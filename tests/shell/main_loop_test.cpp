@@ -3,7 +3,7 @@
 
 #include "actors/collision.h"
 #include "shell/main_loop.h"
-#include "shell/platform_null.h"
+#include "shell/platform/platform_null.h"
 #include "shell/world.h"
 #include "tests/support/test_world.h"
 

@@ -3,7 +3,7 @@
 #include <GL/gl.h>
 
 #include "shell/main_loop.h"
-#include "shell/platform_null.h"
+#include "shell/platform/platform_null.h"
 #include "shell/play_game.h"
 #include "tests/support/scratch.h"
 

@@ -1,11 +1,11 @@
 #include "tests/support/test_world.h"
 
-#include "shell/platform_null.h"
+#include "shell/platform/platform_null.h"
 
 TestWorld::TestWorld(int32_t framesPerAnimation) : w(new World()) {
     world = w;
-    w->animations = new Animation[RequiredAnimations]();
-    for (int32_t anim = 0; anim < RequiredAnimations; anim++) setFrameCount(anim, framesPerAnimation);
+    w->animations = new Animation[AnimationCount]();
+    for (int32_t anim = 0; anim < AnimationCount; anim++) setFrameCount(anim, framesPerAnimation);
     for (Projectile& projectile : w->projectiles) projectile.type = ProjectileFree;
     actorCursor = 0;
     projectileCursor = 0;
@@ -17,7 +17,7 @@ TestWorld::~TestWorld() {
         delete slot;
         slot = nullptr;
     }
-    for (int32_t anim = 0; anim < RequiredAnimations; anim++) delete[] w->animations[anim].frames;
+    for (int32_t anim = 0; anim < AnimationCount; anim++) delete[] w->animations[anim].frames;
     delete[] w->animations;
     delete w;
     world = nullptr;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "actors/collision.h"
+#include "actors/ladder.h"
 #include "actors/player_tuning.h"
 #include "shell/platform.h"
 #include "shell/world.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "shell/platform_null.h"
+#include "shell/platform/platform_null.h"
 #include "shell/play_game.h"
 #include "shell/world.h"
 

@@ -8,6 +8,7 @@
 #include "content/content_list.h"
 #include "tools/make_icons/icon_picture.h"
 #include "worldgen/room.h"
+#include "worldgen/world_textures.h"
 
 namespace {
 

@@ -4,12 +4,11 @@
 
 #include "actors/player_tuning.h"
 #include "content/bitmap.h"
+#include "content/tile_atlas.h"
 #include "shell/world.h"
 
 namespace {
 
-constexpr int32_t AtlasWidth = 512;
-constexpr int32_t AtlasHeight = 256;
 constexpr uint32_t AlphaCutoff = 26;     // the game's alpha test draws only alpha above 0.1
 constexpr uint32_t ClosedCellDimming = 3;  // closed cells at a third of their brightness
 constexpr int32_t MarkWidth = (PlayerWidth + MapShrink - 1) / MapShrink;  // every actor's box is 30 x 60
@@ -40,7 +39,8 @@ void drawRoom(const Room& room, const uint32_t* background, const uint32_t* atla
         for (int32_t col = 0; col < RoomTiles; col++) {
             int32_t code = room.tiles[row][col];
             if (code == 0) continue;
-            const uint32_t* cell = atlas + ((code & 112) >> 4) * TilePixels * AtlasWidth + (code & 15) * TilePixels;
+            AtlasCell place = atlasCell(code);
+            const uint32_t* cell = atlas + place.row * TilePixels * AtlasWidth + place.column * TilePixels;
             for (int32_t y = 0; y < TilePixels; y++) {
                 for (int32_t x = 0; x < TilePixels; x++) {
                     uint32_t texel = cell[y * AtlasWidth + x];

@@ -3,7 +3,7 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
-#include "shell/event_queue.h"
+#include "shell/platform/event_queue.h"
 #include "shell/key_map.h"
 #include "shell/platform.h"
 

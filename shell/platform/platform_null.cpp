@@ -1,7 +1,7 @@
 // The platform twin for tests and tools: events come from a script, nothing waits or shows.
-#include "shell/platform_null.h"
+#include "shell/platform/platform_null.h"
 
-#include "shell/event_queue.h"
+#include "shell/platform/event_queue.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/event_queue.h"
+#include "shell/platform/event_queue.h"
 
 namespace {
 

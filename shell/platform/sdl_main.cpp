@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "common/numbers.h"
 #include "render/drawing_state.h"
 #include "shell/play_game.h"
 
@@ -17,7 +18,7 @@ extern "C" int SDL_main(int, char*[]) {
     }
     atexit(SDL_Quit);
     SDL_ShowCursor(SDL_DISABLE);
-    if (!SDL_SetVideoMode(640, 480, 32, SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE)) {
+    if (!SDL_SetVideoMode(ScreenWidth, ScreenHeight, 32, SDL_FULLSCREEN | SDL_OPENGL | SDL_HWSURFACE)) {
         printf("Could not set video mode: %s", SDL_GetError());
         fflush(stdout);
     }

@@ -1,0 +1,4 @@
+// Drawing one whole frame: rooms, figures, shots and the health bar.
+#pragma once
+
+void renderFrame();
