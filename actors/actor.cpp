@@ -2,7 +2,7 @@
 #include "actors/actor.h"
 
 #include "actors/projectile.h"
-#include "common/animation_numbers.h"
+#include "content/animation_numbers.h"
 
 void Actor::init(int32_t, int32_t, int32_t) {}
 

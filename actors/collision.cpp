@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "actors/actor.h"
-#include "common/numbers.h"
+#include "shell/numbers.h"
 #include "shell/world.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "actors/enemy_tuning.h"
 #include "actors/projectile.h"
-#include "common/animation_numbers.h"
+#include "content/animation_numbers.h"
 #include "shell/world.h"
 
 namespace {

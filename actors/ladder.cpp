@@ -4,7 +4,7 @@
 #include "actors/collision.h"
 #include "actors/player.h"
 #include "actors/player_tuning.h"
-#include "common/numbers.h"
+#include "shell/numbers.h"
 #include "shell/platform.h"
 
 namespace {

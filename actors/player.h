@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 #include "actors/actor.h"
-#include "common/numbers.h"
+#include "shell/numbers.h"
 
 class Player : public Actor {
 public:

@@ -1,7 +1,7 @@
 // How the player moves.
 #pragma once
 #include <cstdint>
-#include "common/animation_numbers.h"
+#include "content/animation_numbers.h"
 
 constexpr int32_t PlayerGravity = 1;    // added to vy every pass in the air
 constexpr int32_t PlayerJumpSpeed = -17;

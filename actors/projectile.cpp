@@ -2,7 +2,7 @@
 #include "actors/projectile.h"
 
 #include "actors/collision.h"
-#include "common/numbers.h"
+#include "shell/numbers.h"
 #include "shell/world.h"
 
 namespace {

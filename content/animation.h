@@ -1,8 +1,8 @@
 // Key-pose animations, expanded into ready frames at load time.
 #pragma once
 #include <cstdint>
-#include "common/animation_numbers.h"
-#include "common/numbers.h"
+#include "content/animation_numbers.h"
+#include "shell/numbers.h"
 
 
 struct Joint {

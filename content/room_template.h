@@ -1,7 +1,7 @@
 // The room template library.
 #pragma once
 #include <cstdint>
-#include "common/numbers.h"
+#include "shell/numbers.h"
 #include "content/spawn_point.h"
 
 struct RoomTemplate {

@@ -1,7 +1,7 @@
 // The tile atlas: 16 columns x 8 rows of tile-sized cells, one per tile code.
 #pragma once
 #include <cstdint>
-#include "common/numbers.h"
+#include "shell/numbers.h"
 
 constexpr int AtlasColumns = 16;
 constexpr int AtlasRows = 8;

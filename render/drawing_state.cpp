@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "common/numbers.h"
+#include "shell/numbers.h"
 
 void setDrawingState() {
     glEnable(GL_TEXTURE_2D);

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include "actors/player.h"
 #include "actors/projectile.h"
-#include "common/numbers.h"
+#include "shell/numbers.h"
 #include "content/animation.h"
 #include "content/bitmap.h"
 #include "content/room_template.h"

@@ -1,7 +1,7 @@
 // The fixed-seed maze of 50 rooms grown from the centre.
 #pragma once
 #include <cstdint>
-#include "common/numbers.h"
+#include "shell/numbers.h"
 
 constexpr uint32_t MazeSeed = 11;
 constexpr int MazeCarvedCells = 50;

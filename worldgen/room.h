@@ -1,7 +1,7 @@
 // Rooms of the world, made from the templates the maze chose.
 #pragma once
 #include <cstdint>
-#include "common/numbers.h"
+#include "shell/numbers.h"
 #include "content/spawn_point.h"
 
 struct RoomTemplate;

@@ -1,7 +1,7 @@
 // The enemy and projectile type tables built by world setup.
 #pragma once
 #include <cstdint>
-#include "common/numbers.h"
+#include "shell/numbers.h"
 
 class Enemy;
 

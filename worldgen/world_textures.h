@@ -1,7 +1,7 @@
 // The world's textures, cut from the loaded pictures.
 #pragma once
 #include <cstdint>
-#include "common/numbers.h"
+#include "shell/numbers.h"
 
 // Skin block (64 x 64, counted from the top) that becomes each figure part.
 extern const int32_t partBlock[PartCount];

@@ -3,9 +3,9 @@
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
-#include "shell/platform/event_queue.h"
 #include "shell/key_map.h"
 #include "shell/platform.h"
+#include "shell/platform/event_queue.h"
 
 namespace {
 
@@ -72,6 +72,4 @@ bool platformPollEvent(InputEvent* event) {
 void platformDelay(uint32_t milliseconds) { emscripten_sleep(milliseconds); }
 
 // The browser shows the frame when the next delay hands control back; the page counts them.
-void platformSwapBuffers() {
-    EM_ASM(if (Module.onFrameDrawn) Module.onFrameDrawn(););
-}
+void platformSwapBuffers() { EM_ASM(if (Module.onFrameDrawn) Module.onFrameDrawn();); }

@@ -4,13 +4,13 @@
 
 extern "C" {
 
-void __real_glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
-                         GLint border, GLenum format, GLenum type, const void* pixels);
+void __real_glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLint border,
+                         GLenum format, GLenum type, const void* pixels);
 void __real_glHint(GLenum target, GLenum mode);
 
 // OpenGL 1.1 also names an internal format by its number of components; WebGL only by name.
-void __wrap_glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
-                         GLint border, GLenum format, GLenum type, const void* pixels) {
+void __wrap_glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLint border,
+                         GLenum format, GLenum type, const void* pixels) {
     static const GLint byComponents[] = {0, GL_LUMINANCE, GL_LUMINANCE_ALPHA, GL_RGB, GL_RGBA};
     if (internalFormat >= 1 && internalFormat <= 4) internalFormat = byComponents[internalFormat];
     __real_glTexImage2D(target, level, internalFormat, width, height, border, format, type, pixels);

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "common/numbers.h"
+#include "shell/numbers.h"
 #include "render/drawing_state.h"
 #include "shell/play_game.h"
 

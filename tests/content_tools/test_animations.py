@@ -80,7 +80,7 @@ class WhatTheGamePlays(unittest.TestCase):
             self.assertGreaterEqual(len(animations[index].frames), 1, index)
 
     def test_the_game_names_every_index_as_the_generator_does(self):
-        with open(os.path.join(ROOT, "common", "animation_numbers.h")) as header:
+        with open(os.path.join(ROOT, "content", "animation_numbers.h")) as header:
             names = re.findall(r"^    Anim(\w+),", header.read(), re.M)
         wanted = ["".join(word.capitalize() for word in name.split("_")) for _, name, _, _ in animation_table()]
         self.assertEqual(names, wanted)
