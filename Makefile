@@ -6,16 +6,21 @@ JOBS ?= $(shell nproc)
 .PHONY: play test setup build bench soak clean package screenshot world-map web web-serve
 
 setup:
-	@tools/bootstrap
+	@tools/bootstrap test
 
 build: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCAVERN_WEB_SITE=$(abspath $(WEB_BUILD))/site
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DCAVERN_TOOLS=ON \
+		-DCAVERN_WEB_SITE=$(abspath $(WEB_BUILD))/site
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The game reads data/ from its working folder: the repository root. Unscaled,
-# SDL's compatibility library shows the picture whole on a larger screen.
-play: build
-	SDL12COMPAT_OPENGL_SCALING=$${SDL12COMPAT_OPENGL_SCALING:-0} ./$(BUILD)/cavern
+# Only what the game needs, and only the game. It reads data/ from its working
+# folder, the repository root; SDL's compatibility library scales the picture
+# to the screen, sharp with nearest-neighbour sampling.
+play:
+	@tools/bootstrap play
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DCAVERN_TOOLS=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target cavern
+	SDL12COMPAT_SCALE_METHOD=$${SDL12COMPAT_SCALE_METHOD:-nearest} ./$(BUILD)/cavern
 
 test: build web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -43,9 +48,9 @@ web-serve: web
 package: build
 	cd $(BUILD) && cpack
 
-# The README's picture of the running game, under a private X server.
+# The README's picture of the game at a fixed pass, the same on every run.
 screenshot: build
-	CAVERN_GRAB_TOOL=$(BUILD)/tests/e2e/grab_screen python3 packaging/screenshot.py $(BUILD)/cavern docs/screenshot.png
+	./$(BUILD)/tools/screenshot docs/screenshot.png
 
 # The fifty rooms as the game builds them, in one picture: $(BUILD)/world-map.png.
 world-map: build

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "actors/enemy.h"
+#include "shell/platform.h"
 #include "shell/world.h"
 
 namespace {
@@ -42,14 +43,20 @@ void clearActorSlots() {
 void spawnRoomEnemies(int32_t roomX, int32_t roomY) {
     if (!roomInWorld(roomX, roomY)) return;
     Room& room = world->rooms[roomX][roomY];
+    int32_t made = 0;
+    int64_t sumX = 0, sumY = 0;  // one cue for the arrivals, from their middle
     for (int32_t i = 0; i < spawnListLength(room); i++) {
         SpawnPoint& point = room.spawns[i];
         if (!point.armed) continue;
         int32_t slot = freeSlotAfterCursor();
-        if (slot == actorCursor) return;  // full: the rest stay armed for the next visit
+        if (slot == actorCursor) break;  // full: the rest stay armed for the next visit
         actorCursor = slot;
         world->actorSlots[slot] = new (std::nothrow) Enemy(&point);
+        made++;
+        sumX += point.x;
+        sumY += point.y;
     }
+    if (made) platformCue(CueEnemiesAppear, int32_t(sumX / made), int32_t(sumY / made));
 }
 
 void updateActors(int32_t roomX, int32_t roomY) {

@@ -3,6 +3,7 @@
 
 #include "actors/enemy_tuning.h"
 #include "actors/projectile.h"
+#include "actors/sound_cue.h"
 #include "content/animation_numbers.h"
 #include "shell/world.h"
 
@@ -55,5 +56,6 @@ void Enemy::update() {
 bool Enemy::hit(const Projectile& projectile) {
     if (health < 1) return false;  // dying enemies let shots through
     takeHit(projectile);
+    cueFrom(health < 1 ? CueEnemyDies : CueEnemyHit, body);  // below 1 it can only die
     return true;
 }

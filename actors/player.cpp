@@ -6,6 +6,7 @@
 #include "actors/player_tuning.h"
 #include "actors/projectile.h"
 #include "actors/restart.h"
+#include "actors/sound_cue.h"
 #include "shell/platform.h"
 #include "shell/world.h"
 
@@ -98,7 +99,10 @@ void Player::update() {
     bool landed = moveVertical(this);
     bool blocked = moveHorizontal(this);
     if (landed) {
-        if (body.vy > 0 && (state == StateAir || nextState == StateAir)) land(*this);
+        if (body.vy > 0 && (state == StateAir || nextState == StateAir)) {
+            if (body.vy >= LandingHeardSpeed) cueFrom(CueLanding, body);
+            land(*this);
+        }
         body.vy = 0;
     } else {
         steer(*this);
@@ -116,5 +120,6 @@ bool Player::hit(const Projectile& projectile) {
         return false;
     }
     takeHit(projectile);
+    cueFrom(CuePlayerHurt, body);
     return true;
 }

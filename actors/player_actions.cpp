@@ -3,6 +3,7 @@
 
 #include "actors/player_shots.h"
 #include "actors/player_tuning.h"
+#include "actors/sound_cue.h"
 #include "shell/platform.h"
 #include "shell/player_action.h"
 #include "shell/world.h"
@@ -15,6 +16,7 @@ void jump(Player& player) {
     player.nextAnim = AnimFall;
     player.frame = 0;
     player.state = StateAir;
+    cueFrom(CueJump, player.body);
 }
 
 void attack(Player& player, int32_t nextAnim, int32_t nextState) {

@@ -12,6 +12,7 @@ constexpr int32_t PlayerWidth = 30;
 constexpr int32_t PlayerHeight = 60;
 constexpr int32_t PlayerFullHealth = 100;
 constexpr int32_t PlayerShotType = 1;
+constexpr int32_t LandingHeardSpeed = 6;  // slower arrivals are steps and slopes, not falls
 
 constexpr int32_t PlayerStartX = 16320;  // inside room (25, 25)
 constexpr int32_t PlayerStartY = 16320;

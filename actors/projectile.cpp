@@ -2,6 +2,7 @@
 #include "actors/projectile.h"
 
 #include "actors/collision.h"
+#include "actors/sound_cue.h"
 #include "shell/numbers.h"
 #include "shell/world.h"
 
@@ -26,8 +27,10 @@ bool strikesTile(const Body& body) {
     int32_t row = body.y >> TileShift;
     int32_t col = body.x >> TileShift;
     int32_t cls = cellClass(row, col);
-    if (cls == ClassBreakable || cls == ClassBreakableToo) world->collisionGrid[row][col] = ClassEmpty;
-    return cls == ClassWall || cls == ClassBreakable || cls == ClassBreakableToo;
+    bool breaks = cls == ClassBreakable || cls == ClassBreakableToo;
+    if (breaks) world->collisionGrid[row][col] = ClassEmpty;
+    if (breaks || cls == ClassWall) cueFrom(breaks ? CueBlockBreaks : CueShotHitsWall, body);
+    return breaks || cls == ClassWall;
 }
 
 // True when an actor it overlaps uses it up. Every overlapping enemy is hit.
@@ -67,6 +70,7 @@ void fireProjectile(uint8_t owner, int32_t x, int32_t y, int32_t vx, int32_t vy,
     body.height = ProjectileSize;
     body.width = ProjectileSize;
     body.rotation = 0;  // drawn unturned
+    cueFrom(owner == OwnerPlayer ? CuePlayerShot : CueEnemyShot, body);
 }
 
 bool overlaps(Body a, Body b) {

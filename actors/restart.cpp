@@ -3,6 +3,7 @@
 
 #include "actors/actor_slots.h"
 #include "actors/player_tuning.h"
+#include "actors/sound_cue.h"
 #include "shell/world.h"
 
 void placePlayerAtStart() {
@@ -18,6 +19,7 @@ void restartGame() {
         }
     }
     placePlayerAtStart();
+    cueFrom(CueRestart, world->player.body);
     clearActorSlots();
     // Cells broken by shots stay broken, and both cursors keep their places.
     for (Projectile& projectile : world->projectiles) projectile.type = ProjectileFree;

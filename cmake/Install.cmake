@@ -26,18 +26,21 @@ add_custom_target(icons ALL DEPENDS ${icon_files})
 
 configure_file(${CMAKE_SOURCE_DIR}/packaging/${CAVERN_APP_ID}.metainfo.xml.in
     ${CMAKE_BINARY_DIR}/packaging/${CAVERN_APP_ID}.metainfo.xml @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/cavern.sh.in ${CMAKE_BINARY_DIR}/packaging/cavern @ONLY)
 
 # The launcher finds the game and its data from its own place: keep these
-# three destinations in step with packaging/cavern.sh.
-install(TARGETS cavern RUNTIME DESTINATION lib/cavern)
+# three destinations in step with packaging/cavern.sh.in.
+install(TARGETS cavern RUNTIME DESTINATION lib/games/cavern)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data DESTINATION share/cavern)
-install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/cavern.sh DESTINATION bin RENAME cavern)
+install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/cavern DESTINATION bin)
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/${CAVERN_APP_ID}.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/${CAVERN_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/ DESTINATION share/icons/hicolor)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/cavern.6 DESTINATION share/man/man6)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright DESTINATION share/doc/cavern)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides DESTINATION share/lintian/overrides RENAME cavern)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${CMAKE_SOURCE_DIR}/packaging/README
+    DESTINATION share/doc/cavern)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME cavern)
@@ -51,8 +54,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://cavern.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # SDL opens libGL.so.1 itself when it sets the video mode, where dpkg-shlibdeps
-# cannot see it; everything else comes from the libraries the game links.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libgl1)
+# cannot see it; everything else comes from the libraries the game links. Of
+# the two SDL 1.2 libraries, the compatibility one is what the game is tested
+# with and what scales its picture to the screen: it provides the classic
+# library's package name, which dpkg-shlibdeps writes.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libsdl1.2-compat-shim (>= 1.2.60)")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Run, jump, crouch, drop through platforms, climb ladders and shoot in eight
 directions through a maze of fifty rooms joined by doors, against enemies of

@@ -13,3 +13,7 @@ execute_process(COMMAND gzip -9n ${usr}/share/man/man6/cavern.6 COMMAND_ERROR_IS
 # A package without a Debian revision is native: its change log is changelog.gz.
 file(COPY ${CMAKE_CURRENT_LIST_DIR}/changelog DESTINATION ${usr}/share/doc/cavern)
 execute_process(COMMAND gzip -9n ${usr}/share/doc/cavern/changelog COMMAND_ERROR_IS_FATAL ANY)
+
+# What dh_strip takes out too: the compiler's name and version.
+execute_process(COMMAND strip --remove-section=.comment --remove-section=.note ${usr}/lib/games/cavern/cavern
+    COMMAND_ERROR_IS_FATAL ANY)

@@ -54,6 +54,7 @@ void simulatePass() {
 
 bool runPass() {
     updateCamera();
+    platformPlayCues(world->cameraX, world->cameraY);
     platformDelay(PassDelayMs);
     bool running = drainEvents();
     simulatePass();

@@ -39,3 +39,23 @@ uint8_t* platformKeyState();
 bool platformPollEvent(InputEvent* event);
 void platformDelay(uint32_t milliseconds);
 void platformSwapBuffers();
+
+// Sounds the game asks for; each is raised with the world position it comes from.
+enum SoundCue : int32_t {
+    CuePlayerShot,
+    CueEnemyShot,
+    CueShotHitsWall,
+    CueBlockBreaks,
+    CueEnemyHit,
+    CueEnemyDies,
+    CuePlayerHurt,
+    CueRestart,
+    CueJump,
+    CueLanding,
+    CueEnemiesAppear,
+    CueCount
+};
+void platformCue(int32_t cue, int32_t x, int32_t y);
+// Once a pass, after the camera has moved: the cues raised since the last call,
+// heard from the view whose top-left corner is given.
+void platformPlayCues(int32_t viewLeft, int32_t viewTop);

@@ -7,6 +7,8 @@ namespace {
 
 EventQueue events;
 long swaps = 0;
+long passes = 0;
+std::vector<HeardCue> cues;
 
 }  // namespace
 
@@ -18,8 +20,18 @@ void platformDelay(uint32_t) {}
 
 void platformSwapBuffers() { swaps++; }
 
+void platformCue(int32_t cue, int32_t x, int32_t y) { cues.push_back(HeardCue{passes, cue, x, y}); }
+
+void platformPlayCues(int32_t, int32_t) { passes++; }
+
 void nullPlatformQueue(InputEvent event) { queueEvent(&events, event); }
 
-void nullPlatformReset() { clearEvents(&events); }
+void nullPlatformReset() {
+    clearEvents(&events);
+    cues.clear();
+    passes = 0;
+}
 
 long nullPlatformSwapCount() { return swaps; }
+
+const std::vector<HeardCue>& nullPlatformCues() { return cues; }

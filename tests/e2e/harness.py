@@ -108,7 +108,8 @@ class Picture:
 
 
 class Game:
-    """The real executable in a scratch folder holding a copy of the shipped data."""
+    """The real executable in a scratch folder holding a copy of the shipped data;
+    env adds to the X server's environment, a value None takes a name out."""
 
     def __init__(self, xvfb, data=True, prepare=None, env=None):
         self.xvfb, self.data, self.prepare, self.extra_env = xvfb, data, prepare, env or {}
@@ -125,6 +126,7 @@ class Game:
         self.stderr = open(os.path.join(self.folder, "stderr.txt"), "wb")
         env = self.xvfb.env()
         env.update(self.extra_env)
+        env = {k: v for k, v in env.items() if v is not None}  # None unsets
         self.process = subprocess.Popen([GAME], cwd=self.folder, env=env,
                                         stdout=self.stdout, stderr=self.stderr, start_new_session=True)
         return self

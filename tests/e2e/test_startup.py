@@ -34,11 +34,16 @@ class StartAndQuit(unittest.TestCase):
 
 
 class StartFailures(unittest.TestCase):
-    def test_sdl_that_cannot_start_gives_its_message_and_a_failure_status(self):
-        with Xvfb() as x, Game(x, env={"SDL_VIDEODRIVER": "bogus"}) as game:
-            status = game.wait()
-            self.assertNotIn(status, (None, 0))
-            self.assertTrue(game.output("stdout").startswith("Unable to init SDL: "), game.output("stdout"))
+    def test_a_start_that_cannot_show_the_game_gives_its_message_and_status_1(self):
+        cases = {
+            "SDL cannot start": ({"SDL_VIDEODRIVER": "bogus"}, "Unable to init SDL: "),
+            "a video driver without OpenGL": ({"SDL_VIDEODRIVER": "dummy"}, "Could not set video mode: "),
+            "no display, so SDL draws off-screen": ({"DISPLAY": None}, "Could not set video mode: "),
+        }
+        for name, (env, message) in cases.items():
+            with self.subTest(name), Xvfb() as x, Game(x, env=env) as game:
+                self.assertEqual(game.wait(), 1, game.output("stdout"))
+                self.assertTrue(game.output("stdout").startswith(message), game.output("stdout"))
 
     def test_a_missing_data_folder_names_the_file_and_fails(self):
         with Xvfb() as x, Game(x, data=False) as game:

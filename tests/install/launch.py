@@ -10,6 +10,14 @@ SDL_FAILURE = "Unable to init SDL: "
 STATE_FAILURE = "cannot make a writable folder"
 
 
+def make_package(folder):
+    """The .deb of this build, made by CPack into folder."""
+    build = os.environ["CAVERN_BUILD_DIR"]
+    subprocess.run([os.environ["CPACK_COMMAND"], "--config", os.path.join(build, "CPackConfig.cmake"),
+                    "-B", folder], check=True, capture_output=True)
+    return os.path.join(folder, next(name for name in os.listdir(folder) if name.endswith(".deb")))
+
+
 class Home:
     """A scratch home folder; the launcher's state goes below it unless told otherwise."""
 

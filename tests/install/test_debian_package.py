@@ -6,9 +6,7 @@ import subprocess
 import tempfile
 import unittest
 
-from launch import SDL_FAILURE, Home
-
-BUILD = os.environ["CAVERN_BUILD_DIR"]
+from launch import SDL_FAILURE, Home, make_package
 
 package = None
 scratch = None
@@ -17,10 +15,7 @@ scratch = None
 def setUpModule():
     global package, scratch
     scratch = tempfile.TemporaryDirectory(prefix="cavern-deb-")
-    subprocess.run([os.environ["CPACK_COMMAND"], "--config", os.path.join(BUILD, "CPackConfig.cmake"),
-                    "-B", scratch.name], check=True, capture_output=True)
-    debs = [name for name in os.listdir(scratch.name) if name.endswith(".deb")]
-    package = os.path.join(scratch.name, debs[0])
+    package = make_package(scratch.name)
 
 
 def tearDownModule():
@@ -39,15 +34,17 @@ class DebianPackage(unittest.TestCase):
 
     def test_dependencies_come_from_the_libraries_the_game_links(self):
         depends = control_field("Depends")
-        # Found by dpkg-shlibdeps in the game's links, but libgl1, which SDL opens itself.
-        for library in (r"libc6 \(>= ", r"libsdl1\.2debian \(>= ", r"libopengl0", r"libstdc\+\+6 \(>= ", r"libgl1"):
+        # Found by dpkg-shlibdeps in the game's links, but libgl1, which SDL opens itself, and
+        # the SDL that the game is tested with.
+        for library in (r"libc6 \(>= ", r"libsdl1\.2-compat-shim \(>= 1\.2\.60\)", r"libopengl0",
+                        r"libstdc\+\+6 \(>= ", r"libgl1"):
             self.assertRegex(depends, library)
 
     def test_the_command_manual_page_and_change_log_follow_debians_rules_for_games(self):
         listing = subprocess.run(["dpkg-deb", "--contents", package], check=True, capture_output=True,
                                  text=True).stdout
         paths = {line.split()[5].rstrip("/") for line in listing.splitlines()}
-        for path in ("./usr/games/cavern", "./usr/lib/cavern/cavern", "./usr/share/man/man6/cavern.6.gz",
+        for path in ("./usr/games/cavern", "./usr/lib/games/cavern/cavern", "./usr/share/man/man6/cavern.6.gz",
                      "./usr/share/doc/cavern/changelog.gz", "./usr/share/doc/cavern/copyright",
                      "./usr/share/cavern/data/contents.txt"):
             self.assertIn(path, paths)

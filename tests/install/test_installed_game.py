@@ -30,7 +30,7 @@ def installed(*parts):
 
 class InstalledTree(unittest.TestCase):
     def test_the_game_its_data_and_the_launcher_are_where_the_launcher_looks(self):
-        for path in ("bin/cavern", "lib/cavern/cavern"):
+        for path in ("bin/cavern", "lib/games/cavern/cavern"):
             self.assertTrue(os.access(installed(path), os.X_OK), path)
         for name in ("contents.txt", "map.txt", "AnimationData.txt", "healthbar.bmp"):
             self.assertTrue(os.path.isfile(os.path.join(DATA, name)), name)
@@ -85,6 +85,14 @@ class Launcher(unittest.TestCase):
             self.assertGreater(os.path.getsize(os.path.join(folder, "happy.txt")), 0)
             self.assertEqual(os.readlink(os.path.join(folder, "data")), DATA)
         self.assertEqual(tree(PREFIX), before)
+
+    def test_help_and_version_answer_without_starting_the_game(self):
+        for option, answer in (("--help", r"^Usage: cavern "), ("--version", r"^cavern \d+\.\d+\.\d+\n$")):
+            with self.subTest(option), Home() as home:
+                result = subprocess.run([LAUNCHER, option], env=home.env(), capture_output=True, text=True)
+                self.assertEqual(result.returncode, 0)
+                self.assertRegex(result.stdout, answer)
+                self.assertFalse(os.path.exists(home.default_state()))
 
     def test_a_state_folder_that_cannot_be_made_is_named_and_fails(self):
         with Home() as home:

@@ -28,4 +28,4 @@ bool PlayHarness::pass() {
     return running;
 }
 
-bool PlayHarness::savePng(const std::string& name) const { return gl->savePng(testOutputDir() + "/" + name); }
+bool PlayHarness::savePng(const std::string& name) const { return savePngTo(testOutputDir() + "/" + name); }

@@ -30,6 +30,7 @@ public:
     int32_t roomY() const { return roomOf(world->player.body.y); }
 
     bool savePng(const std::string& name) const;  // into the test output folder
+    bool savePngTo(const std::string& path) const { return gl->savePng(path); }
 
 private:
     std::unique_ptr<OffscreenGl> gl;
