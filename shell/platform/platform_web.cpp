@@ -39,8 +39,6 @@ EM_BOOL onKey(int eventType, const EmscriptenKeyboardEvent* event, void*) {
     int32_t key = keySymbolOf(*event);
     if (key == 0) return EM_FALSE;
     bool down = eventType == EMSCRIPTEN_EVENT_KEYDOWN;
-    // Browsers let a page's sound start only from the player's key or click.
-    if (down) EM_ASM(if (SDL.audioContext && SDL.audioContext.state == 'suspended') SDL.audioContext.resume(););
     if (held[key] != down) queueKey(key, down);
     // Keeps the game's keys from scrolling the page or pressing its button.
     return key == KeyEscape || actionOfKey(key) >= 0;
