@@ -56,7 +56,7 @@ screenshot: build
 world-map: build
 	./$(BUILD)/tools/world-map . $(BUILD)/world-map.png
 
-# The long soak: 100,000 passes of random play under the address, undefined-behaviour
+# The long soak: 100,000 passes of random play, half of it travelling the maze, under the address, undefined-behaviour
 # and leak sanitizers, built in $(BUILD)/soak-asan. make test runs a short one.
 soak: setup
 	tests/soak/run_soak.sh . $(BUILD)/soak-asan 100000

@@ -1,8 +1,6 @@
 // The ring of enemy slots: filling it on entering a room, emptying it of the dead and the distant.
 #include "actors/actor_slots.h"
 
-#include <new>
-
 #include "actors/enemy.h"
 #include "shell/platform.h"
 #include "shell/world.h"
@@ -51,7 +49,8 @@ void spawnRoomEnemies(int32_t roomX, int32_t roomY) {
         int32_t slot = freeSlotAfterCursor();
         if (slot == actorCursor) break;  // full: the rest stay armed for the next visit
         actorCursor = slot;
-        world->actorSlots[slot] = new (std::nothrow) Enemy(&point);
+        world->actorSlots[slot] = newEnemy(&point);
+        if (!world->actorSlots[slot]) continue;
         made++;
         sumX += point.x;
         sumY += point.y;

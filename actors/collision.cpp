@@ -59,8 +59,9 @@ bool moveDown(Body& body, int32_t colL, int32_t colR) {
     }
     if (isSlope(kind)) {
         int32_t depth = kind == ClassSlopeDown ? (midX & CellMask) : CellMask - (midX & CellMask);
+        // On the surface of the slope's own row, which a fall may have only now reached.
         if ((foot & CellMask) > depth) {
-            standOnSurface(body, depth);
+            body.y = cellStart(foot) + depth - body.height;
             return true;
         }
     } else if (kind == ClassPlatform) {

@@ -1,6 +1,8 @@
 // An enemy in play, made from a room's spawn point.
 #include "actors/enemy.h"
 
+#include <new>
+
 #include "actors/enemy_tuning.h"
 #include "actors/projectile.h"
 #include "actors/sound_cue.h"
@@ -15,9 +17,10 @@ constexpr int TimerPairs = 8;
 
 Enemy::Enemy(SpawnPoint* point)
     : Actor(),  // value-initialised: the player-only fields stay zero
-      moveTimers(new int32_t[TimerPairs][2]()),
-      attackTimers(new int32_t[TimerPairs][2]()),
+      moveTimers(new (std::nothrow) int32_t[TimerPairs][2]()),
+      attackTimers(new (std::nothrow) int32_t[TimerPairs][2]()),
       phase(0) {
+    if (!moveTimers || !attackTimers) return;  // newEnemy throws it away
     spawnPoint = point;
     body.facingLeft = point->facingLeft;
     enemyType = point->enemyType;
@@ -35,6 +38,13 @@ Enemy::Enemy(SpawnPoint* point)
     nextAnim = AnimFall;
     frame = 0;
     health = EnemyHealth;
+}
+
+Enemy* newEnemy(SpawnPoint* point) {
+    Enemy* enemy = new (std::nothrow) Enemy(point);
+    if (enemy && enemy->moveTimers && enemy->attackTimers) return enemy;
+    delete enemy;
+    return nullptr;
 }
 
 Enemy::~Enemy() {

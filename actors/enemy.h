@@ -14,3 +14,7 @@ public:
     int32_t (*attackTimers)[2];  // 8 pairs; [0][1] is the shot counter
     int32_t phase;               // behaviour phase, 0 when made
 };
+
+// An enemy made from the point, or null (the point left armed) when it or its
+// timers cannot be allocated.
+Enemy* newEnemy(SpawnPoint* point);

@@ -22,13 +22,19 @@ bool outsideWindow(const Body& body) {
            body.y < world->cameraY + WindowTop || body.y > world->cameraY + WindowBottom;
 }
 
+// A broken block leaves the picture as well as play: its room shows an empty tile there.
+void breakBlock(int32_t row, int32_t col) {
+    world->collisionGrid[row][col] = ClassEmpty;
+    world->rooms[col / RoomTiles][row / RoomTiles].tiles[row % RoomTiles][col % RoomTiles] = 0;
+}
+
 // True when the tile under the top-left corner stops the shot; a breakable one breaks for good.
 bool strikesTile(const Body& body) {
     int32_t row = body.y >> TileShift;
     int32_t col = body.x >> TileShift;
     int32_t cls = cellClass(row, col);
     bool breaks = cls == ClassBreakable || cls == ClassBreakableToo;
-    if (breaks) world->collisionGrid[row][col] = ClassEmpty;
+    if (breaks) breakBlock(row, col);
     if (breaks || cls == ClassWall) cueFrom(breaks ? CueBlockBreaks : CueShotHitsWall, body);
     return breaks || cls == ClassWall;
 }

@@ -30,7 +30,7 @@ Enemy* enemyInView(int slot) {
     point.y = world->player.body.y + world->player.body.height - EnemyRowSpacing * (slot / EnemiesPerRow % 4);
     point.enemyType = slot % BehaviourTypeCount;
     point.facingLeft = slot % 2;
-    return new (std::nothrow) Enemy(&point);
+    return newEnemy(&point);
 }
 
 void fireInView(int shot) {

@@ -2,15 +2,18 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "content/content_error.h"
+#include "content/data_file.h"
 #include "content/tile_atlas.h"
 
 namespace {
 
 constexpr int PathBufferSize = 256;  // names and paths both fit buffers of this size
 constexpr long MaxItemCount = 1000;  // pictures of one kind
+constexpr int MaxNumberLength = 29;  // as in the other text files
 
 struct PictureKind {
     const char* pathFormat;  // the item's name goes in place of %s
@@ -78,22 +81,42 @@ bool readItem(const ListFile& list, const Section& section, int32_t index, Index
     return true;
 }
 
-// Reads a section's count and names and loads their pictures into arrays[kind].
-bool readSection(const ListFile& list, const Section& section, int32_t* count, IndexedBitmap** arrays[]) {
-    long number;
-    int matched = fscanf(list.file, "%ld", &number);
+// Reads a count as a word of at most MaxNumberLength characters, so that a file of
+// digits is not read to its end.
+bool readCount(const ListFile& list, const Section& section, long* number) {
+    char token[MaxNumberLength + 2];
+    int matched = fscanf(list.file, "%30s", token);  // one more than allowed, to see a longer one
     if (matched == EOF && ferror(list.file)) {
         reportContentError(list.path, "cannot be read (%s)", strerror(errno));
         return false;
     }
     if (matched != 1) {
-        reportContentError(list.path, "%s count is %s", section.item, matched == EOF ? "missing" : "not a number");
+        reportContentError(list.path, "%s count is missing", section.item);
         return false;
     }
-    if (number < 1 || number > MaxItemCount) {
-        reportContentError(list.path, "%s count %ld is outside 1..%ld", section.item, number, MaxItemCount);
+    if (int(strlen(token)) > MaxNumberLength) {
+        reportContentError(list.path, "%s count: a number token is longer than %d characters", section.item,
+                           MaxNumberLength);
         return false;
     }
+    char* end;
+    errno = 0;
+    *number = strtol(token, &end, 10);
+    if (end == token || *end != '\0') {
+        reportContentError(list.path, "%s count is not a number", section.item);
+        return false;
+    }
+    if (errno == ERANGE || *number < 1 || *number > MaxItemCount) {
+        reportContentError(list.path, "%s count %s is outside 1..%ld", section.item, token, MaxItemCount);
+        return false;
+    }
+    return true;
+}
+
+// Reads a section's count and names and loads their pictures into arrays[kind].
+bool readSection(const ListFile& list, const Section& section, int32_t* count, IndexedBitmap** arrays[]) {
+    long number;
+    if (!readCount(list, section, &number)) return false;
     *count = int32_t(number);
     for (int kind = 0; kind < section.kindCount; kind++) *arrays[kind] = new IndexedBitmap[*count]();
     for (int32_t i = 0; i < *count; i++) {
@@ -112,11 +135,8 @@ void freeContentPictures(ContentPictures* pictures) {
 }
 
 bool loadContentList(const char* path, ContentPictures* pictures) {
-    FILE* file = fopen(path, "r");
-    if (!file) {
-        reportContentError(path, "cannot open (%s)", strerror(errno));
-        return false;
-    }
+    FILE* file = openTextFile(path);
+    if (!file) return false;
     ContentPictures read = {};
     const ListFile list = {file, path};
     IndexedBitmap** skinArrays[] = {&read.skins};

@@ -30,8 +30,11 @@ bool readSpawns(TokenStream* in, int32_t index, RoomTemplate* room) {
         setTokenPlace(in, "template %d, spawn %d", index, i);
         SpawnPoint& spawn = room->spawns[i];
         spawn.armed = 1;
-        spawn.x = readInt(in);
-        spawn.y = readInt(in);
+        // Inside the room, so that adding the room's corner stays in the world.
+        if (!readIntInRange(in, 0, RoomPixels - 1, "spawn x", &spawn.x) ||
+            !readIntInRange(in, 0, RoomPixels - 1, "spawn y", &spawn.y)) {
+            return false;
+        }
         spawn.facingLeft = readInt(in) != 0;
         if (!readIntInRange(in, 0, MaxEnemyType, "enemy type", &spawn.enemyType)) return false;
     }

@@ -1,18 +1,27 @@
 #include "content/token_reader.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdarg>
 #include <cstring>
 
 #include "content/content_error.h"
+#include "content/data_file.h"
 
 namespace {
 
-constexpr int FloatTokenSize = 30;  // buffer of a number token, its terminator included
+constexpr int NumberTokenSize = 30;  // buffer of a number token, its terminator included
 constexpr int64_t ExactLimit = int64_t(1) << 32;  // past it a number never gets back into 32 bits
 
 // Characters compare as signed bytes: bytes 128..255 sort below every digit.
 bool isTokenSpace(int8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Keeps a character of the token being read, as far as the buffer goes.
+void keep(TokenStream* in, int8_t c) {
+    if (in->tokenLength < NumberTokenSize - 1) in->token[in->tokenLength] = char(c);
+    in->tokenLength++;
+    in->token[in->tokenLength < NumberTokenSize - 1 ? in->tokenLength : NumberTokenSize - 1] = '\0';
+}
 
 // Skips white space up to the first character of a token; false (reported)
 // when the file ends or cannot be read first.
@@ -24,6 +33,8 @@ bool startToken(TokenStream* in, int8_t* first) {
     } while (c != EOF && isTokenSpace(int8_t(c)));
     if (c != EOF) {
         *first = int8_t(c);
+        in->tokenLength = 0;
+        keep(in, *first);
         return true;
     }
     if (ferror(in->file)) {
@@ -40,7 +51,16 @@ bool tokenGoesOn(TokenStream* in, int8_t* c) {
     int next = getc(in->file);
     if (next == EOF) return false;
     *c = int8_t(next);
-    return !isTokenSpace(*c);
+    if (isTokenSpace(*c)) return false;
+    keep(in, *c);
+    return true;
+}
+
+// Number tokens are capped, so that a file of digits fails at once.
+bool numberTooLong(TokenStream* in) {
+    if (in->tokenLength < NumberTokenSize) return false;
+    rejectContent(in, "a number token is longer than %d characters", NumberTokenSize - 1);
+    return true;
 }
 
 enum TokenKind { NoToken, WordToken, NumberToken };
@@ -69,6 +89,7 @@ int32_t readNumber(TokenStream* in, bool* fits) {
     uint32_t value = 0;
     int64_t exact = 0;
     while (more) {
+        if (numberTooLong(in)) return 0;
         value = value * 10 + uint32_t(c - '0');
         if (*fits) {
             exact = exact * 10 + (c - '0');
@@ -87,11 +108,8 @@ bool openTokens(TokenStream* in, const char* path) {
     in->path = path;
     in->place[0] = '\0';
     in->failed = false;
-    in->file = fopen(path, "r");
-    if (!in->file) {
-        in->failed = true;
-        reportContentError(path, "cannot open (%s)", strerror(errno));
-    }
+    in->file = openTextFile(path);
+    in->failed = !in->file;
     return in->file != nullptr;
 }
 
@@ -131,19 +149,17 @@ double readFloat(TokenStream* in) {
     int8_t c;
     TokenKind kind = startNumber(in, &c);
     if (kind != NumberToken) return kind == WordToken ? -1.0 : 0.0;
-    char val[FloatTokenSize];
-    int length = 0;
     do {
-        if (length == FloatTokenSize - 1) {
-            rejectContent(in, "a number token is longer than %d characters", FloatTokenSize - 1);
-            return 0.0;
-        }
-        val[length++] = char(c);
+        if (numberTooLong(in)) return 0.0;
     } while (tokenGoesOn(in, &c));
-    val[length] = '\0';
     float value;
-    if (sscanf(val, "%f", &value) != 1) {
-        rejectContent(in, "\"%s\" is not a number", val);
+    if (sscanf(in->token, "%f", &value) != 1) {
+        rejectContent(in, "\"%s\" is not a number", in->token);
+        return 0.0;
+    }
+    // An infinite or undefined joint value would send the figure's part off the screen.
+    if (!std::isfinite(value)) {
+        rejectContent(in, "\"%s\" is not a finite number", in->token);
         return 0.0;
     }
     return value;
@@ -158,7 +174,14 @@ bool readIntInRange(TokenStream* in, int32_t low, int32_t high, const char* what
         return false;
     }
     if (*value < low || *value > high) {
-        rejectContent(in, "%s %d is outside %d..%d", what, *value, low, high);
+        // As written, and what the token rules made of it when that is not the same.
+        char read[16];
+        snprintf(read, sizeof read, "%d", *value);
+        if (strcmp(read, in->token) == 0) {
+            rejectContent(in, "%s %s is outside %d..%d", what, in->token, low, high);
+        } else {
+            rejectContent(in, "%s %s (read as %d) is outside %d..%d", what, in->token, *value, low, high);
+        }
         return false;
     }
     return true;

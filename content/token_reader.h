@@ -10,6 +10,8 @@ struct TokenStream {
     const char* path;
     char place[64];  // what is being read, to start messages with; may be empty
     bool failed;
+    char token[30];   // the token being read as written, cut short after 29 characters
+    int tokenLength;  // its whole length so far
 };
 
 // Opens path in text mode; false (reported) when it cannot.

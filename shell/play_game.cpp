@@ -1,5 +1,6 @@
 #include "shell/play_game.h"
 
+#include <csignal>
 #include <cstdio>
 #include <new>
 
@@ -47,9 +48,26 @@ void destroyWorld() {
     world = nullptr;
 }
 
+namespace {
+
+// SDL turns SIGTERM and Ctrl-C into a quit event that only the main loop reads; while
+// the content loads (slowly, from a slow or huge file), they end the game at once.
+bool prepareWorldStoppably() {
+    struct sigaction byDefault = {}, savedTerm, savedInterrupt;
+    byDefault.sa_handler = SIG_DFL;
+    sigaction(SIGTERM, &byDefault, &savedTerm);
+    sigaction(SIGINT, &byDefault, &savedInterrupt);
+    bool prepared = prepareWorld();
+    sigaction(SIGTERM, &savedTerm, nullptr);
+    sigaction(SIGINT, &savedInterrupt, nullptr);
+    return prepared;
+}
+
+}  // namespace
+
 int playGame() {
     if (!createWorld()) return 1;
-    bool prepared = prepareWorld();
+    bool prepared = prepareWorldStoppably();
     if (prepared) runMainLoop();
     destroyWorld();
     return prepared ? 0 : 1;

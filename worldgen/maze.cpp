@@ -122,11 +122,12 @@ void carveNextCell(MazeGrowth& growth) {
 }
 
 void generateMaze(int32_t /*width*/, int32_t /*height*/) {
-    FILE* picture = startMazePicture();
+    MazePicture picture;
+    startMazePicture(&picture);
     MazeGrowth growth;
     startMaze(growth);
     for (int32_t carved = 1; carved < MazeCarvedCells; carved++) carveNextCell(growth);
-    if (picture) writeMazePicture(picture);
+    if (picture.file) writeMazePicture(picture.file);
     chooseTemplates(growth.random);
-    if (picture) fclose(picture);
+    finishMazePicture(&picture);
 }

@@ -16,8 +16,9 @@ constexpr int32_t BackgroundSize = 640;
 constexpr int32_t BackgroundTextureSize = 1024;  // the background sits in its top-left corner
 constexpr int32_t PictureSize = 64;  // figure parts and projectiles
 
+// Without a context nothing is generated and the name stays 0, no texture.
 uint32_t newTexture() {
-    uint32_t name;
+    uint32_t name = 0;
     glGenTextures(1, &name);
     return name;
 }

@@ -1,6 +1,9 @@
 // The program's entry: SDL, the one video mode, the fixed drawing state, one game.
 #include <SDL.h>
+#include <fcntl.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -50,5 +53,20 @@ extern "C" int SDL_main(int, char*[]) {
     return status;
 }
 
+namespace {
+
+// Started with a standard stream closed, the next file opened (the X connection)
+// would take its number and receive the game's messages.
+void fillClosedStandardStreams() {
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; fd++) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) open("/dev/null", O_RDWR);
+    }
+}
+
+}  // namespace
+
 // A failed start must not look like success to whoever started the game.
-int main(int argc, char* argv[]) { return SDL_main(argc, argv) == 0 ? EXIT_SUCCESS : EXIT_FAILURE; }
+int main(int argc, char* argv[]) {
+    fillClosedStandardStreams();
+    return SDL_main(argc, argv) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
+}

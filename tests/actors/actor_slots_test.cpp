@@ -1,9 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+
 #include "actors/actor_slots.h"
 #include "actors/behaviours.h"
 #include "actors/enemy.h"
 #include "tests/actors/actor_fixture.h"
+
+namespace {
+bool failArrays = false;  // makes the nothrow array new below fail
+}  // namespace
+
+// The form of new the enemies' timer arrays come from, failing on demand.
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return failArrays ? nullptr : std::malloc(size ? size : 1);
+}
 
 namespace {
 
@@ -61,6 +73,16 @@ TEST(SpawnRing, NeverTakesTheCursorsSlot) {
     EXPECT_EQ(w->actorSlots[127]->spawnPoint, &w.room().spawns[1]);
     EXPECT_EQ(actorCursor, 127);
     EXPECT_EQ(w.room().spawns[2].armed, 1) << "the table is full again";
+}
+
+TEST(SpawnRing, AnEnemyWhoseTimersCannotBeAllocatedLeavesItsSlotEmpty) {
+    SlotWorld w;
+    failArrays = true;
+    spawnRoomEnemies(RoomX, RoomY);
+    failArrays = false;
+    EXPECT_EQ(w.occupied(), 0);
+    EXPECT_EQ(actorCursor, 3) << "the cursor has moved on";
+    for (const SpawnPoint& point : w.room().spawns) EXPECT_EQ(point.armed, &point < w.room().spawns + 3);
 }
 
 TEST(SpawnRing, IgnoresRoomsOutsideTheWorldAndCountsOnlyTheList) {

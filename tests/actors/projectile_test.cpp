@@ -91,17 +91,21 @@ TEST(ProjectileFlight, WindowEdges) {
     }
 }
 
-// Only walls and breakable blocks stop a shot; breakable ones are gone for good.
+// Only walls and breakable blocks stop a shot; breakable ones are gone for good, from
+// play and from the picture.
 TEST(ProjectileFlight, TilesUnderTheCorner) {
     const bool stops[10] = {false, true, false, false, false, false, false, false, true, true};
     const int32_t row = (Camera + 100) >> 5, col = (Camera + 100) >> 5;
     for (int8_t cls = 0; cls < 10; cls++) {
         ProjectileWorld w;
         w.setCell(row, col, cls);
+        int32_t& tile = w->rooms[col / RoomTiles][row / RoomTiles].tiles[row % RoomTiles][col % RoomTiles];
+        tile = 32;
         fireProjectile(1, Camera + 100 - 16, Camera + 100, 16, 0, 1);
         updateProjectile(&w->projectiles[1]);
         EXPECT_EQ(w->projectiles[1].type == ProjectileFree, stops[cls]) << "class " << int(cls);
         EXPECT_EQ(cellClass(row, col), cls >= ClassBreakable ? 0 : int32_t(cls)) << "class " << int(cls);
+        EXPECT_EQ(tile, cls >= ClassBreakable ? 0 : 32) << "class " << int(cls);
     }
 }
 

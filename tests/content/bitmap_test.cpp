@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
 #include "content/bitmap.h"
 #include "tests/content/content_files.h"
 #include "tests/support/offscreen_gl.h"
@@ -57,6 +61,62 @@ TEST(LoadIndexedBitmap, ReadsIndicesWhenTheOtherOutputsAreOmitted) {
     ASSERT_TRUE(loadIndexedBitmap(path.c_str(), nullptr, nullptr, nullptr, &indices));
     EXPECT_EQ(std::vector<uint8_t>(indices, indices + 4), (std::vector<uint8_t>{3, 1, 4, 1}));
     delete[] indices;
+}
+
+// An 8 x 4 picture of 32 colours, so that editors keep 8 bits per pixel.
+BitmapFile editorPicture() {
+    BitmapFile bitmap{8, 4, {}, {}};
+    for (int i = 0; i < 32; i++) bitmap.palette.push_back({uint8_t(8 * i), uint8_t(255 - 8 * i), uint8_t(37 * i)});
+    for (int y = 3; y >= 0; y--) {
+        for (int x = 0; x < 8; x++) bitmap.storedPixels.push_back(uint8_t(x + 8 * y));
+    }
+    return bitmap;
+}
+
+// The picture as ImageMagick writes it from a classic file, with options such as "BMP3:".
+std::string imageMagickCopy(const std::string& format) {
+    ScratchDir dir;
+    std::string in = dir.write("in.bmp", bitmapBytes(editorPicture()));
+    std::string out = dir.path() + "/out.bmp";
+    std::string command = "convert " + in + " -type Palette -compress None " + format + out;
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    std::ifstream file(out, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+// The headers, palettes and row orders that GIMP and ImageMagick write for an uncompressed
+// 8-bit picture all give the same picture.
+TEST(LoadIndexedBitmap, ReadsWhatEditorsWrite) {
+    BitmapFile v4 = editorPicture(), v5 = editorPicture(), fullPalette = editorPicture(), topDown = editorPicture();
+    v4.infoHeaderSize = 108;
+    v5.infoHeaderSize = 124;
+    v5.gapBeforePixels = 6;
+    fullPalette.colorCount = 0;
+    fullPalette.palette.resize(256, {255, 255, 255});
+    topDown.height = -4;
+    for (int y = 0; y < 4; y++) {
+        for (int x = 0; x < 8; x++) topDown.storedPixels[y * 8 + x] = uint8_t(x + 8 * y);
+    }
+    const std::pair<const char*, std::string> files[] = {
+        {"ImageMagick BMP3", imageMagickCopy("BMP3:")}, {"ImageMagick default", imageMagickCopy("BMP:")},
+        {"108-byte header", bitmapBytes(v4)},           {"124-byte header, gap before the pixels", bitmapBytes(v5)},
+        {"colour count 0", bitmapBytes(fullPalette)},   {"top-down rows", bitmapBytes(topDown)},
+    };
+    BitmapFile source = editorPicture();
+    for (const auto& [name, bytes] : files) {
+        ScratchDir dir;
+        std::string path = dir.write("picture.bmp", bytes);
+        Loaded loaded;
+        loaded.ok = loadIndexedBitmap(path.c_str(), &loaded.width, &loaded.height, &loaded.colors, &loaded.indices);
+        ASSERT_TRUE(loaded.ok) << name;
+        ASSERT_EQ(loaded.width * 100 + loaded.height, 804) << name;
+        std::vector<uint32_t> seen, expected;
+        for (int i = 0; i < 32; i++) {  // pixel (x, y) is colour x + 8 * y
+            seen.push_back(loaded.colors[loaded.indices[i]]);
+            expected.push_back(rgba(source.palette[i][0], source.palette[i][1], source.palette[i][2]));
+        }
+        EXPECT_EQ(seen, expected) << name;
+    }
 }
 
 TEST(LoadIndexedBitmap, ReportsAFolderAsUnreadable) {

@@ -18,13 +18,14 @@ void putLe(std::string& out, uint32_t value, int bytes) {
 }  // namespace
 
 std::string bitmapBytes(const BitmapFile& bitmap) {
+    constexpr uint32_t Masks[] = {0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000, 0x73524742};  // and 'sRGB'
     int32_t colorCount = bitmap.colorCount < 0 ? int32_t(bitmap.palette.size()) : bitmap.colorCount;
-    uint32_t pixelOffset = 54 + 4 * uint32_t(bitmap.palette.size());
-    std::string out = "BM";
+    uint32_t pixelOffset = 14 + bitmap.infoHeaderSize + 4 * uint32_t(bitmap.palette.size()) + bitmap.gapBeforePixels;
+    std::string out = bitmap.signature;
     putLe(out, pixelOffset + uint32_t(bitmap.storedPixels.size()), 4);
     putLe(out, 0, 4);
     putLe(out, pixelOffset, 4);
-    putLe(out, 40, 4);
+    putLe(out, bitmap.infoHeaderSize, 4);
     putLe(out, bitmap.width, 4);
     putLe(out, bitmap.height, 4);
     putLe(out, 1, 2);
@@ -35,12 +36,17 @@ std::string bitmapBytes(const BitmapFile& bitmap) {
     putLe(out, 2835, 4);
     putLe(out, colorCount, 4);
     putLe(out, 0, 4);
+    for (uint32_t mask : Masks) {
+        if (out.size() < size_t(14 + bitmap.infoHeaderSize)) putLe(out, mask, 4);
+    }
+    out.resize(14 + bitmap.infoHeaderSize, '\0');
     for (const auto& color : bitmap.palette) {
         out += char(color[2]);
         out += char(color[1]);
         out += char(color[0]);
         out += '\0';
     }
+    out.append(bitmap.gapBeforePixels, '\x7f');
     out.append(bitmap.storedPixels.begin(), bitmap.storedPixels.end());
     return out;
 }

@@ -15,6 +15,9 @@ struct BitmapFile {
     int32_t bitsPerPixel = 8;
     int32_t compression = 0;
     int32_t colorCount = -1;  // written into the header; -1 = the palette's size
+    int32_t infoHeaderSize = 40;  // 108 and 124 as GIMP writes them, colour masks filled in
+    int32_t gapBeforePixels = 0;  // bytes between the palette and the pixels
+    std::string signature = "BM";
 };
 
 std::string bitmapBytes(const BitmapFile& bitmap);

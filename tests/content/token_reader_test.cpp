@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <vector>
 
 #include "content/token_reader.h"
@@ -37,6 +41,7 @@ TEST(ReadInt, FollowsTheTokenRules) {
         {"- 4 ", {0, 4}},                    // a lone minus is an empty number
         {"\xc8" "1 ", {-1039}},              // byte 200 is negative, not above '9'
         {"4294967297 ", {1}},                // wraps like 32-bit arithmetic
+        {"-0000000000000000000000000012 ", {-12}},  // 29 characters, the longest allowed
         {"42", {42}},                        // the end of the file ends the last token
     };
     for (const IntCase& c : cases) {
@@ -82,6 +87,7 @@ TEST(TokenReaders, ReportOneLineAndStopAtBadTokens) {
         {"- ", true, "\"-\" is not a number"},
         {". ", true, "\".\" is not a number"},
         {"1.0000000000000000000000000000 ", true, "a number token is longer than 29 characters"},
+        {"-00000000000000000000000000012 ", false, "a number token is longer than 29 characters"},
     };
     for (const FailureCase& c : cases) {
         Tokens tokens(c.text);
@@ -96,20 +102,27 @@ TEST(TokenReaders, ReportOneLineAndStopAtBadTokens) {
     }
 }
 
-TEST(TokenReaders, MissingAndUnreadableFilesAreReported) {
+// Only a regular file is read: a FIFO would block and /dev/zero never end.
+TEST(TokenReaders, MissingAndIrregularFilesAreRefusedAtOnce) {
     ScratchDir dir;
-    std::string missing = dir.path() + "/none.txt";
-    TokenStream stream;
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(openTokens(&stream, missing.c_str()));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), missing + ": cannot open (No such file or directory)\n");
-
-    // A folder opens on Linux but cannot be read.
-    ASSERT_TRUE(openTokens(&stream, dir.path().c_str()));
-    testing::internal::CaptureStderr();
-    readInt(&stream);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), dir.path() + ": cannot be read (Is a directory)\n");
-    closeTokens(&stream);
+    const std::string path = dir.path() + "/file.txt";
+    const struct {
+        int (*make)(const char* path);
+        const char* message;  // after "<path>: "
+    } cases[] = {
+        {[](const char*) { return 0; }, "cannot open (No such file or directory)"},
+        {[](const char* p) { return mkdir(p, 0755); }, "cannot be read (Is a directory)"},
+        {[](const char* p) { return mkfifo(p, 0644); }, "is a FIFO, not a regular file"},
+        {[](const char* p) { return symlink("/dev/zero", p); }, "is a device, not a regular file"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(c.make(path.c_str()), 0) << c.message;
+        TokenStream stream;
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(openTokens(&stream, path.c_str()));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), path + ": " + c.message + "\n");
+        remove(path.c_str());
+    }
 }
 
 }  // namespace

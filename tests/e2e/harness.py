@@ -111,8 +111,9 @@ class Game:
     """The real executable in a scratch folder holding a copy of the shipped data;
     env adds to the X server's environment, a value None takes a name out."""
 
-    def __init__(self, xvfb, data=True, prepare=None, env=None):
+    def __init__(self, xvfb, data=True, prepare=None, env=None, closed_fds=()):
         self.xvfb, self.data, self.prepare, self.extra_env = xvfb, data, prepare, env or {}
+        self.closed_fds = closed_fds
         self.process = None
         self.folder = None
 
@@ -127,8 +128,9 @@ class Game:
         env = self.xvfb.env()
         env.update(self.extra_env)
         env = {k: v for k, v in env.items() if v is not None}  # None unsets
-        self.process = subprocess.Popen([GAME], cwd=self.folder, env=env,
-                                        stdout=self.stdout, stderr=self.stderr, start_new_session=True)
+        close = (lambda: [os.close(fd) for fd in self.closed_fds]) if self.closed_fds else None
+        self.process = subprocess.Popen([GAME], cwd=self.folder, env=env, stdout=self.stdout,
+                                        stderr=self.stderr, start_new_session=True, preexec_fn=close)
         return self
 
     def __exit__(self, *exc):

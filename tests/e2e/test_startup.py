@@ -10,6 +10,13 @@ def break_map(folder):
         f.write("3\n1 2 3\n")
 
 
+def huge_room_word(folder):
+    # A word of 8 GB of NUL bytes where a tile code belongs, in a sparse file.
+    with open(os.path.join(folder, "data", "map.txt"), "wb") as f:
+        f.write(b"16\na")
+        f.truncate(8 << 30)
+
+
 class StartAndQuit(unittest.TestCase):
     def test_escape_ends_the_game_with_status_0_after_writing_the_maze_picture(self):
         with Xvfb() as x, Game(x) as game:
@@ -56,6 +63,17 @@ class StartFailures(unittest.TestCase):
             errors = game.output("stderr").strip().splitlines()
             self.assertEqual(len(errors), 1, errors)
             self.assertIn("data/map.txt", errors[0])
+
+    def test_a_termination_request_ends_a_slow_load_at_once(self):
+        with Xvfb() as x, Game(x, prepare=huge_room_word) as game:
+            self.assertIsNone(game.wait(2.0), "the load should take far longer")
+            game.process.terminate()
+            self.assertIsNotNone(game.wait(3.0))
+
+    def test_closed_standard_streams_do_not_stop_a_failing_start(self):
+        for closed in ((1,), (2,), (0, 1, 2)):
+            with Xvfb() as x, Game(x, prepare=break_map, closed_fds=closed) as game:
+                self.assertNotIn(game.wait(), (None, 0), closed)
 
 
 if __name__ == "__main__":

@@ -5,7 +5,7 @@
 # Usage: run_fuzzers.sh SOURCE_DIR BUILD_DIR [SECONDS_PER_TARGET]
 set -eu
 seconds=${3:-20}
-targets="bitmap room_templates animations content_list"
+targets="bitmap room_templates animations content_list world_folder"
 # Absolute, since the content list fuzzer works in a folder of its own.
 source_dir=$(cd "$1" && pwd)
 mkdir -p "$2"

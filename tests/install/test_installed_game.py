@@ -99,15 +99,19 @@ class Launcher(unittest.TestCase):
             blocker = home.path("a-file")
             with open(blocker, "w") as f:
                 f.write("not a folder\n")
+            foreign = home.path("foreign", "cavern")
+            os.makedirs(foreign)
+            os.chown(foreign, os.getuid() + 1, -1)
             cases = {
-                "state home is a file": (blocker, "a-file/cavern"),
-                "state home lies under a file": (os.path.join(blocker, "state"), "a-file/state/cavern"),
+                "state home is a file": (blocker, "a-file/cavern", STATE_FAILURE),
+                "state home lies under a file": (os.path.join(blocker, "state"), "a-file/state/cavern", STATE_FAILURE),
+                "state folder of another user": (home.path("foreign"), "foreign/cavern", "not a folder of your own"),
             }
-            for name, (state_home, shown) in cases.items():
+            for name, (state_home, shown, problem) in cases.items():
                 with self.subTest(name):
                     result = home.run(LAUNCHER, state_home)
                     self.assertEqual(result.returncode, 1)
-                    self.assertIn(STATE_FAILURE, result.stderr)
+                    self.assertIn(problem, result.stderr)
                     self.assertIn(shown, result.stderr)
                     self.assertNotIn(SDL_FAILURE, result.stdout)  # the game never started
 

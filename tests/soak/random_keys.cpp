@@ -12,11 +12,11 @@ constexpr int32_t Keys[] = {KeySpace, KeyX,         KeyZ,           KeyUp,      
                             KeyLeft,  KeyLeftShift, KeyLeftControl, KeyRightShift, KeyRightControl};
 constexpr uint32_t KeyCount = sizeof Keys / sizeof Keys[0];
 
-// Stretch lengths in passes, shortest and spread, for a stand, a run, play and a seek.
-// A shooter fires about once in 60 passes and the player outlasts ten hits, so
-// standing in its line takes long.
-constexpr uint32_t ShortestStretch[] = {100, 30, 20, 700};
-constexpr uint32_t StretchSpread[] = {400, 270, 200, 1300};
+// Stretch lengths in passes, shortest and spread, for a stand, a run, play, a seek and
+// a travel. A shooter fires about once in 60 passes and the player outlasts ten hits,
+// so standing in its line takes long. Every other stretch is a travel.
+constexpr uint32_t ShortestStretch[] = {100, 30, 20, 700, 600};
+constexpr uint32_t StretchSpread[] = {400, 270, 200, 1300, 600};
 constexpr uint32_t ChangeOneIn = 4;  // passes of play with a key change
 constexpr uint32_t TapOneIn = 8;     // changes that press and release in one pass
 
@@ -53,11 +53,12 @@ void setKey(const uint8_t* keyState, int32_t key, bool down, std::vector<InputEv
 }  // namespace
 
 void RandomKeys::startStretch(const uint8_t* keyState, std::vector<InputEvent>* events) {
-    stretch = Stretch(below(StretchKinds));
+    stretch = below(2) ? Travel : Stretch(below(Travel));
     runKey = below(2) ? KeyLeft : KeyRight;
     passesLeft = int32_t(ShortestStretch[stretch] + below(StretchSpread[stretch]));
     if (stretch == Seek) shooterSlot = pickShooter();
     stuckPasses = 0;
+    move.clear();
     if (stretch == Play) return;
     for (int32_t key : Keys) setKey(keyState, key, stretch == Run && key == runKey, events);
 }
@@ -114,10 +115,36 @@ void RandomKeys::keepRunning(const uint8_t* keyState, std::vector<InputEvent>* e
     }
 }
 
+// Plays a planned move; from rest, plans the next one toward the goal's room, and on
+// reaching it, toward the next room of the route.
+void RandomKeys::travel(std::vector<InputEvent>* events) {
+    const Player& player = world->player;
+    bool resting = atRest(before, player);
+    before = player;
+    if (!move.empty()) {
+        events->insert(events->end(), move.front().begin(), move.front().end());
+        move.pop_front();
+        return;
+    }
+    if (!resting) return;
+    RoomXY here{roomOf(player.body.x), roomOf(player.body.y)};
+    if (route.empty()) route = visitOrder(here);
+    if (here == route[goal]) goal = (goal + 1) % route.size();
+    RoomXY next = nextRoomToward(here, route[goal]);
+    Plan plan = planToRoom(player, next.x, next.y);
+    if (plan.moves.empty()) {
+        passesLeft = 0;  // no way from here: play on and try again from elsewhere
+        return;
+    }
+    move.assign(plan.moves.front().begin(), plan.moves.front().end());
+}
+
 std::vector<InputEvent> RandomKeys::nextPass(const uint8_t* keyState) {
     std::vector<InputEvent> events;
     if (passesLeft-- <= 0) startStretch(keyState, &events);
-    if (stretch == Seek) {
+    if (stretch == Travel) {
+        travel(&events);
+    } else if (stretch == Seek) {
         walkToShooter(keyState, &events);
     } else if (stretch == Run) {
         keepRunning(keyState, &events);

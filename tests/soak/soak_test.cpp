@@ -18,6 +18,9 @@ constexpr long DefaultPasses = 3000;
 constexpr uint32_t Seed = 20261207;
 // The play must die and restart: once in the short soak, now and then in the long one.
 constexpr long PassesPerRestart = 20000;
+// A long soak travels: through most of the maze, meeting every kind of enemy in it.
+constexpr long LongSoak = 50000;
+constexpr size_t RoomsOfALongSoak = 40;
 
 long passesToRun() {
     const char* text = std::getenv("SOAK_PASSES");
@@ -61,6 +64,19 @@ std::string brokenRule() {
     return "";
 }
 
+// The enemy types of the spawn points in the maze's rooms.
+std::set<int32_t> typesInTheMaze() {
+    std::set<int32_t> types;
+    for (int32_t x = 0; x < WorldRooms; x++) {
+        for (int32_t y = 0; y < WorldRooms; y++) {
+            const Room& room = world->rooms[x][y];
+            if (world->maze[x][y].state != CellCarved) continue;
+            for (int32_t i = 0; i < room.spawnCount; i++) types.insert(room.spawns[i].enemyType);
+        }
+    }
+    return types;
+}
+
 TEST(Soak, RandomPlayWithDeathsAndRestarts) {
     const long passes = passesToRun();
     PlayHarness game;
@@ -69,6 +85,7 @@ TEST(Soak, RandomPlayWithDeathsAndRestarts) {
     long restarts = 0, rssAfterFirstRestart = -1;
     int32_t mostEnemies = 0;
     std::set<std::pair<int32_t, int32_t>> rooms;
+    std::set<int32_t> typesMet;
     for (long pass = 0; pass < passes; pass++) {
         int32_t health = game.player().health;
         for (const InputEvent& event : keys.nextPass(platformKeyState())) game.queue(event.type, event.key);
@@ -78,15 +95,25 @@ TEST(Soak, RandomPlayWithDeathsAndRestarts) {
         std::string broken = brokenRule();
         ASSERT_EQ(broken, "") << "after pass " << pass + 1;
         int32_t enemies = 0;
-        for (const Actor* enemy : world->actorSlots) enemies += enemy != nullptr;
+        for (const Actor* enemy : world->actorSlots) {
+            if (!enemy) continue;
+            enemies++;
+            typesMet.insert(enemy->enemyType);
+        }
         if (enemies > mostEnemies) mostEnemies = enemies;
         rooms.insert({game.roomX(), game.roomY()});
     }
-    printf("soak: %ld passes, %ld restarts, %zu rooms entered, up to %d enemies at once\n", passes, restarts,
-           rooms.size(), mostEnemies);
+    std::set<int32_t> types = typesInTheMaze();
+    printf("soak: %ld passes, %ld restarts, %zu rooms entered, %zu of the maze's %zu enemy types met, up to %d "
+           "enemies at once\n",
+           passes, restarts, rooms.size(), typesMet.size(), types.size(), mostEnemies);
     printf("soak: resident memory %ld kB after the first restart, %ld kB at the end\n", rssAfterFirstRestart,
            residentKb());
     EXPECT_GE(restarts, 1 + passes / PassesPerRestart) << "the play did not die often enough to test restarts";
+    if (passes >= LongSoak) {
+        EXPECT_GE(rooms.size(), RoomsOfALongSoak);
+        EXPECT_EQ(typesMet, types);
+    }
 }
 
 }  // namespace

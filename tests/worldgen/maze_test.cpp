@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <csignal>
+#include <fstream>
 #include <queue>
 #include <set>
 #include <sstream>
@@ -188,7 +192,9 @@ TEST_F(MazeTest, PictureShowsTheMazeInHundredLinesOfHundredFifty) {
     EXPECT_EQ(hashes, 50);
 }
 
-TEST(MazePicture, AFileThatCannotBeMadeLeavesTheMazeWhole) {
+// happy.txt is replaced whole or not at all: a link planted under its name is replaced,
+// never written through, and a failed write leaves the file and the maze as they were.
+TEST(MazePicture, IsReplacedWholeNeverThroughALink) {
     TestWorld testWorld;
     TemplateLibrary library(std::vector<int32_t>(MaskCount, 2));
     library.install();
@@ -199,17 +205,43 @@ TEST(MazePicture, AFileThatCannotBeMadeLeavesTheMazeWhole) {
         layout = mazeLayout();
         templates = mazeTemplates();
     }
-    for (MazeCell& cell : world->maze[0]) cell.doors = 99;
+    const rlim_t unlimited = RLIM_INFINITY, oneKilobyte = 1024;
+    struct Case {
+        const char* name;
+        int (*plant)();
+        rlim_t fileSizeLimit;  // a full disk, as far as the game can tell
+        bool written;
+    } cases[] = {
+        {"symbolic link", [] { return symlink("victim", "happy.txt"); }, unlimited, true},
+        {"hard link", [] { return link("victim", "happy.txt"); }, unlimited, true},
+        {"folder in the way", [] { return mkdir("happy.txt", 0755); }, unlimited, false},  // stops even root
+        {"disk full", [] { return link("victim", "happy.txt"); }, oneKilobyte, false},
+    };
+    signal(SIGXFSZ, SIG_IGN);
+    for (const Case& c : cases) {
+        for (MazeCell& cell : world->maze[0]) cell.doors = 99;
+        ScratchWorkingDir folder;
+        std::ofstream("victim") << "victim\n";
+        ASSERT_EQ(c.plant(), 0) << c.name;
+        rlimit limit{c.fileSizeLimit, unlimited};
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        testing::internal::CaptureStderr();
+        generateMaze(WorldRooms, WorldRooms);
+        std::string message = testing::internal::GetCapturedStderr();
+        limit.rlim_cur = unlimited;
+        setrlimit(RLIMIT_FSIZE, &limit);
 
-    ScratchWorkingDir blocked;
-    ASSERT_EQ(mkdir("happy.txt", 0755), 0);  // a folder in its place stops even root
-    testing::internal::CaptureStderr();
-    generateMaze(WorldRooms, WorldRooms);
-    std::string message = testing::internal::GetCapturedStderr();
-    EXPECT_NE(message.find("happy.txt"), std::string::npos) << message;
-    EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), 1) << message;
-    EXPECT_EQ(mazeLayout(), layout);
-    EXPECT_EQ(mazeTemplates(), templates);
+        EXPECT_TRUE(folder.read("victim") == "victim\n") << c.name;
+        EXPECT_EQ(std::count(message.begin(), message.end(), '\n'), c.written ? 0 : 1) << c.name << message;
+        EXPECT_NE(message.find(c.written ? "" : "happy.txt: cannot write the maze picture"), std::string::npos);
+        struct stat file;
+        EXPECT_EQ(lstat("happy.txt", &file) == 0 && S_ISREG(file.st_mode) && file.st_nlink == 1, c.written) << c.name;
+        EXPECT_EQ(folder.read("happy.txt").rfind("hello?", 0) == 0, c.written) << c.name;
+        EXPECT_EQ(folder.entries(), 2) << c.name << ": no half-written file is left behind";
+        EXPECT_EQ(mazeLayout(), layout) << c.name;
+        EXPECT_EQ(mazeTemplates(), templates) << c.name;
+    }
+    signal(SIGXFSZ, SIG_DFL);
 }
 
 }  // namespace

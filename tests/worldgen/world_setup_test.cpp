@@ -199,6 +199,16 @@ TEST_F(WorldSetupTest, EnemyTypesGetTheirBehaviours) {
     }
 }
 
+// As the tools and the fuzzers build the world: no texture is made, and no name is
+// left to chance.
+TEST_F(WorldSetupTest, WithoutAContextEveryTextureNameIsNone) {
+    OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0);
+    setUpWorld(3);
+    EXPECT_EQ(world->backgroundTexture, 0u);
+    EXPECT_EQ(world->tileAtlasTexture, 0u);
+    for (const ProjectileType& type : world->projectileTypes) EXPECT_EQ(type.texture, 0u);
+}
+
 TEST_F(WorldSetupTest, LeavesTheWorldBuiltAndEmpty) {
     Actor* leftover = &world->player;  // stands for an enemy of an earlier game
     for (Actor*& slot : world->actorSlots) slot = leftover;

@@ -1,5 +1,6 @@
 #include "tests/worldgen/worldgen_fixture.h"
 
+#include <dirent.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -20,6 +21,14 @@ std::string ScratchWorkingDir::read(const std::string& name) const {
     std::stringstream contents;
     contents << file.rdbuf();
     return contents.str();
+}
+
+int ScratchWorkingDir::entries() const {
+    DIR* dir = opendir(scratch.path().c_str());
+    int count = 0;
+    while (dirent* entry = dir ? readdir(dir) : nullptr) count += entry->d_name[0] != '.';
+    if (dir) closedir(dir);
+    return count;
 }
 
 TemplateLibrary::TemplateLibrary(const std::vector<int32_t>& countsByMask) {

@@ -15,6 +15,7 @@ public:
     ~ScratchWorkingDir();
     const std::string& path() const { return scratch.path(); }
     std::string read(const std::string& name) const;  // a whole file below the folder
+    int entries() const;                               // files, folders and links in it
 
 private:
     ScratchDir scratch;
