@@ -1,14 +1,16 @@
 # make play: set up this machine, build, and play.   make test: set up, build, and run every test.
 BUILD ?= build
+WEB_BUILD ?= build-web
 JOBS ?= $(shell nproc)
 
-.PHONY: play test check mutants setup build bench soak clean package screenshot world-map
+.PHONY: play test check mutants setup build bench soak clean package screenshot world-map web web-serve
 
 setup:
 	@tools/bootstrap test
 
 build: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DCAVERN_TOOLS=ON
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DCAVERN_TOOLS=ON \
+		-DCAVERN_WEB_SITE=$(abspath $(WEB_BUILD))/site
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Only what the game needs, and only the game. It reads data/ from its working
@@ -20,7 +22,7 @@ play:
 	cmake --build $(BUILD) -j $(JOBS) --target cavern
 	SDL12COMPAT_SCALE_METHOD=$${SDL12COMPAT_SCALE_METHOD:-nearest} ./$(BUILD)/cavern
 
-test: build
+test: build web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # The unit tier alone: what it needs built, then its tests (labels: unit, content, system,
@@ -36,11 +38,23 @@ mutants: setup
 	python3 tools/mutants/run_mutants.py build-mutants
 
 # Every benchmark beside its floor and its target, in one table; needs Xvfb.
-bench: build
-	python3 bench/run_bench.py $(BUILD)
+bench: build web
+	python3 bench/run_bench.py $(BUILD) $(WEB_BUILD)/site
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WEB_BUILD)
+
+# The browser build: a static site in $(WEB_BUILD)/site/ that any static file host can serve.
+# Emscripten's optimiser needs Debian's acorn, which a Node from outside Debian does not look for.
+web: export NODE_PATH := /usr/share/nodejs:$(NODE_PATH)
+web:
+	@tools/bootstrap web
+	emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# The site at http://127.0.0.1:8000/ (PORT=... for another), for this machine only.
+web-serve: web
+	python3 -m http.server --bind 127.0.0.1 --directory $(WEB_BUILD)/site $${PORT:-8000}
 
 # The Debian package, made in $(BUILD)/.
 package: build

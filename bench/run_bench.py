@@ -2,9 +2,11 @@
 
 In-process figures come from cavern_bench (Google Benchmark); start-up, memory,
 pacing and the game's own share of the CPU from the real game under Xvfb, the
-start-up runs alternating with the bare SDL + GL program's.
-Usage: run_bench.py BUILD_FOLDER
+start-up runs alternating with the bare SDL + GL program's; with a site from
+make web, its size and its pass period in headless Chromium.
+Usage: run_bench.py BUILD_FOLDER [SITE_FOLDER]
 """
+import gzip
 import json
 import os
 import re
@@ -15,10 +17,13 @@ import tempfile
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from probe_run import PASS_DELAY_MS, ProbedRun, Xvfb, median, percentile, periods_and_work  # noqa: E402
+sys.path.insert(0, os.path.join(REPO, "tests", "web"))
+from browser import CHROMIUM, Browser, Site  # noqa: E402
 
 STARTS = 7                # start-up runs of each program, taken in turns
 LANDING_PASSES = 40       # the player falls into the start room and stands
 PACED_PASSES = 400
+BROWSER_PASSES = 200
 PROFILED_SECONDS = 8
 PROFILE_HZ = 999
 OWN_CODE = "cavern"       # the executable holds all of the game's own code
@@ -170,7 +175,37 @@ def pacing_rows(periods, work, profile, row):
         row("own CPU share of a pass", "perf could not profile here")
 
 
-def main(build):
+def browser_periods(site):
+    """The page's pass periods in headless Chromium, after the landing."""
+    with Site(site) as served, Browser(640, 600) as browser:
+        browser.open(served.url)
+        if not browser.wait_for(f"typeof Module == 'object' && Module.frames >= {LANDING_PASSES}"):
+            sys.exit(f"bench: the site drew no {LANDING_PASSES} passes: {browser.problems}")
+        browser.evaluate("(drawn => { Module.drawnAt = []; Module.onFrameDrawn = function () {"
+                         " Module.drawnAt.push(performance.now()); drawn.call(Module); }; })(Module.onFrameDrawn)")
+        times = browser.wait_for(f"Module.drawnAt.length > {BROWSER_PASSES} && Module.drawnAt", timeout=120)
+    return [later - earlier for earlier, later in zip(times, times[1:])]
+
+
+def web_rows(site, native_periods, row):
+    files = [os.path.join(site, name) for name in sorted(os.listdir(site))]
+    raw = packed = 0
+    for path in files:
+        with open(path, "rb") as f:
+            data = f.read()
+        raw += len(data)
+        packed += len(gzip.compress(data, 9))
+    row(f"web site: {', '.join(os.path.basename(path) for path in files)}", f"{raw / 1e6:.2f} MB",
+        f"{packed / 1e6:.2f} MB gzipped")
+    if not CHROMIUM:
+        row("pass period in the browser", "no chromium here")
+        return
+    browser, native = median(browser_periods(site)), median(native_periods)
+    row(f"pass period in headless Chromium (SwiftShader), median of {BROWSER_PASSES}", f"{browser:.2f} ms",
+        f"{native:.2f} ms native", f"{browser / native:.3f}")
+
+
+def main(build, site):
     game = os.path.join(build, "cavern")
     bare = os.path.join(build, "bench", "bare_sdl_gl")
     probe = os.path.join(build, "bench", "libswap_probe.so")
@@ -186,6 +221,8 @@ def main(build):
         profile = own_cpu_share(x, game, probe)
     start_up_rows(swaps, memory, paced_memory, game, bare, row)
     pacing_rows(periods, work, profile, row)
+    if site:
+        web_rows(site, periods, row)
 
     print(f"SDL 1.2 in use: {sdl_in_use(game)}")
     widths = [max(len(r[i]) for r in rows + [HEADER]) for i in range(len(HEADER))]
@@ -194,6 +231,6 @@ def main(build):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
+    if len(sys.argv) not in (2, 3):
         sys.exit(__doc__)
-    main(os.path.abspath(sys.argv[1]))
+    main(os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2]) if len(sys.argv) == 3 else None)

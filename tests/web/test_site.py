@@ -1,0 +1,108 @@
+"""The site that make web builds, played in headless Chromium.
+
+The browser's passes are not timed exactly, so a picture is compared with the
+native renderer's pictures of the passes the page drew while it was taken.
+Exits with 77 (skipped) when Chromium, ImageMagick or the built site is missing.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import time
+import unittest
+
+from browser import CHROMIUM, Browser, Site
+from harness import REPO, Picture
+from test_play import armour, find, shot
+
+SITE = os.environ.get("CAVERN_WEB_SITE", "")
+NATIVE = os.environ.get("CAVERN_NATIVE_PICTURE", "")
+PASS = 0.05
+CANVAS = "(r => ({x: r.x, y: r.y, width: r.width, height: r.height}))(Module.canvas.getBoundingClientRect())"
+FRAMES = "typeof Module == 'object' && Module.frames"
+
+
+def native_pictures(first, last):
+    raw = subprocess.run([NATIVE, str(first), str(last)], cwd=REPO, capture_output=True, check=True).stdout
+    size = 640 * 480 * 3
+    return [Picture(raw[i:i + size], 640, 480) for i in range(0, len(raw), size)]
+
+
+def differing_pixels(a, b):
+    return sum(1 for p, q in zip(a.region(0, 0, 640, 480), b.region(0, 0, 640, 480))
+               if max(abs(u - v) for u, v in zip(p, q)) > 24)
+
+
+class InTheBrowser(unittest.TestCase):
+    """One page for the whole class, at a window where the picture is shown at 640 x 480."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.site = Site(SITE).__enter__()
+        cls.browser = Browser(640, 600).__enter__()
+        cls.browser.open(cls.site.url)
+        if not cls.browser.wait_for(FRAMES + " >= 40"):
+            raise RuntimeError(f"the game drew no 40 passes: {cls.browser.problems}")
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.__exit__(None, None, None)
+        cls.site.__exit__(None, None, None)
+
+    def picture(self):
+        """The canvas as shown, and the first and last passes the page drew meanwhile."""
+        first = self.browser.evaluate(FRAMES)
+        picture = self.browser.screenshot(self.browser.evaluate(CANVAS))
+        return picture, first, self.browser.evaluate(FRAMES)
+
+    def test_1_the_start_room_is_the_native_picture(self):
+        picture, first, last = self.picture()
+        differences = [differing_pixels(picture, native) for native in native_pictures(first, last)]
+        print(f"pixels unlike the native picture's, passes {first} to {last}: {differences}", file=sys.stderr)
+        self.assertLess(min(differences), 40)
+
+    def test_2_a_run_right_and_a_shot_move_the_view_and_draw_a_projectile(self):
+        start = self.picture()[0]
+        self.browser.key("Right", True)
+        time.sleep(20 * PASS)
+        self.browser.key("Right", False)
+        for _ in range(3):  # a slow screenshot may come after the shot has left the view
+            self.browser.key("Control", True)
+            self.browser.key("Control", False)
+            time.sleep(3 * PASS)
+            there = self.picture()[0]
+            flying, me = find(there, shot), find(there, armour)
+            if flying:
+                break
+        self.assertGreater(there.difference(start), 0.3, "the view follows the player")
+        self.assertIsNotNone(flying, "no shot on the screen")
+        self.assertGreater(flying["x"], me["x"], "the shot flies the way the player ran")
+
+    def test_3_the_picture_is_the_largest_4_by_3_that_fits(self):
+        for width, height in ((1280, 800), (700, 1000)):
+            self.browser.call("Emulation.setDeviceMetricsOverride", session=True, width=width, height=height,
+                              deviceScaleFactor=1, mobile=False)
+            canvas = self.browser.evaluate(CANVAS)
+            stage = self.browser.evaluate("document.getElementById('stage').clientHeight")
+            self.assertAlmostEqual(canvas["width"] * 3, canvas["height"] * 4, delta=4)
+            self.assertTrue(round(canvas["width"]) == width or round(canvas["height"]) == stage, (width, height))
+
+    def test_4_no_console_or_gl_errors(self):
+        self.assertEqual(self.browser.evaluate("Module.ctx.getError()"), 0)
+        self.assertEqual(self.browser.problems, [])
+
+    def test_5_without_webgl_the_page_says_so(self):
+        self.browser.call("Page.addScriptToEvaluateOnNewDocument", session=True,
+                          source="HTMLCanvasElement.prototype.getContext = () => null;")
+        self.browser.open(self.site.url)
+        self.assertTrue(self.browser.wait_for("document.getElementById('message')?.textContent.includes('WebGL')"))
+
+
+if __name__ == "__main__":
+    missing = [name for name, there in (("chromium", CHROMIUM), ("ImageMagick's convert", shutil.which("convert")),
+                                        ("the site (make web)", os.path.isfile(os.path.join(SITE, "index.html"))))
+               if not there]
+    if missing:
+        print("web tests skipped, missing: " + ", ".join(missing), file=sys.stderr)
+        sys.exit(77)
+    unittest.main(verbosity=2)
