@@ -111,8 +111,8 @@ TEST(Soak, RandomPlayWithDeathsAndRestarts) {
         body.y = y;
         world->cameraX = x - RoomPixels / 2;  // as on a restart, so the frame looks out there too
         world->cameraY = y - RoomPixels / 2;
-        for (int pass = 0; pass < 100; pass++) {  // runs and jumps, by plain keys: no planning out there
-            game.queue(pass % 2 ? EventKeyUp : EventKeyDown, pass % 20 < 10 ? KeyRight : KeySpace);
+        for (int pass = 0; pass < 100; pass++) {  // climbs and jumps, by plain keys: no planning out there
+            game.queue(pass % 2 ? EventKeyUp : EventKeyDown, pass % 20 < 10 ? KeyUp : KeySpace);
             game.pass();
         }
         // Every cell out there reads as a wall, and no room out there brings enemies in.
