@@ -17,7 +17,6 @@ import tempfile
 REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from probe_run import PASS_DELAY_MS, ProbedRun, Xvfb, median, percentile, periods_and_work  # noqa: E402
-sys.path.insert(0, os.path.join(REPO, "tests", "web"))
 from browser import CHROMIUM, Browser, Site  # noqa: E402
 
 STARTS = 7                # start-up runs of each program, taken in turns

@@ -94,11 +94,14 @@ TEST(TokenReader, RefusesFilesThatAreNotRegular) {
     ScratchDir dir;
     std::string fifo = dir.path() + "/fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+    std::string marked = dir.write("marked.txt", "\xEF\xBB\xBF" "1 2");
+    const std::pair<std::string, const char*> refused[] = {
+        {fifo, "not a regular file"}, {"/dev/zero", "not a regular file"}, {marked, "byte-order mark"}};
+    for (const auto& [path, reason] : refused) {
         TokenStream in;
         CaptureStderr();
         EXPECT_FALSE(openTokens(&in, path.c_str()));
-        EXPECT_NE(GetCapturedStderr().find("not a regular file"), std::string::npos) << path;
+        EXPECT_NE(GetCapturedStderr().find(reason), std::string::npos) << path;
     }
 }
 
