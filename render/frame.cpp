@@ -43,9 +43,7 @@ void drawHealthBar(int32_t health) {
     }
 }
 
-}  // namespace
-
-void renderFrame() {
+void drawFrame() {
     const int32_t cameraX = world->cameraX;
     const int32_t cameraY = world->cameraY;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -71,5 +69,16 @@ void renderFrame() {
     }
 
     drawHealthBar(world->player.health);
+}
+
+}  // namespace
+
+void renderFrame() {
+    drawFrame();
     platformSwapBuffers();
+}
+
+void warmDrawing() {
+    drawFrame();
+    glFinish();
 }
