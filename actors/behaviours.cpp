@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr int32_t PhaseWait = 0;   // also the walkers' only phase
+constexpr int32_t PhaseWait = 0;  // also the walkers' only phase
 constexpr int32_t PhaseChase = 1;
-constexpr int32_t PhaseAct = 8;    // shooting, or flying for good
+constexpr int32_t PhaseAct = 8;  // shooting, or flying for good
 
 // A hurt enemy does nothing but play its hurt; true when that took this pass.
 bool playHurt(Enemy* enemy) {

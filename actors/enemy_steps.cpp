@@ -47,9 +47,7 @@ void showFlight(Enemy* enemy, int32_t anim) {
     advanceAnimation(enemy);
 }
 
-int32_t chaseSpeed(int32_t distance) {
-    return std::clamp(distance / ChaseDivisor, -ChaseSpeedLimit, ChaseSpeedLimit);
-}
+int32_t chaseSpeed(int32_t distance) { return std::clamp(distance / ChaseDivisor, -ChaseSpeedLimit, ChaseSpeedLimit); }
 
 void fireLevel(const Body& body, int32_t type) {
     int32_t muzzleX = body.facingLeft ? body.x : body.x + body.width;
@@ -147,14 +145,12 @@ bool ledgeAhead(const Enemy* enemy) {
     int32_t footX = body.facingLeft ? body.x : body.x + body.width;
     int32_t belowFootY = body.y + body.height + 1;
     switch (cellClass(belowFootY >> TileShift, footX >> TileShift)) {
-        case ClassWall:
-        case ClassLadderTop:
-        case ClassPlatform:
-        case ClassBreakable:
-        case ClassBreakableToo:
-            return false;
-        default:
-            return true;
+    case ClassWall:
+    case ClassLadderTop:
+    case ClassPlatform:
+    case ClassBreakable:
+    case ClassBreakableToo: return false;
+    default: return true;
     }
 }
 
