@@ -119,8 +119,9 @@ class ProbedRun:
         if not passes:
             return None
         first = passes[0]
-        since_start = [(t - self.started) / 1e6 if t else None for t in (first.swap, first.delay_start, first.delay_end)]
-        return tuple(since_start)
+        times = (first.swap, first.delay_start, first.delay_end)
+        return tuple((t - self.started) / 1e6 if t else None for t in times)
+
 
 def periods_and_work(passes):
     """Per pass after the first: the time from the previous swap, and that time less the delay, in ms."""
