@@ -137,7 +137,7 @@ class ProbedRun:
             self._reap(0)
 
     def start_spans(self, timeout=30):
-        """The start probe's spans by kind, once the first frame is swapped or the program has ended; None if neither."""
+        """The start probe's spans by kind, once the first frame is swapped or the program has ended, else None."""
         deadline = time.monotonic() + timeout
         while not os.path.exists(self.spans_file) and self.running() and time.monotonic() < deadline:
             time.sleep(0.005)
@@ -148,6 +148,7 @@ class ProbedRun:
         except FileNotFoundError:
             return None
         return {kind: Span(int(first), int(last), int(calls), self.started) for kind, first, last, calls in lines}
+
 
 def periods_and_work(passes):
     """Per pass after the first: the time from the previous swap, and that time less the delay, in ms."""

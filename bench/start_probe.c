@@ -16,25 +16,26 @@
 #include <unistd.h>
 
 enum Kind {
-    Loaded,        /* every library mapped and relocated */
-    Main,          /* the program's main entered, static constructors run */
+    Loaded, /* every library mapped and relocated */
+    Main,   /* the program's main entered, static constructors run */
     SdlInit,
-    AudioInit,     /* SDL_InitSubSystem for audio alone: the sound side starting it */
+    AudioInit, /* SDL_InitSubSystem for audio alone: the sound side starting it */
     VideoMode,
     OpenAudio,
     LoadSound,
-    DataFile,      /* from opening a file under data/ to closing it */
-    MazePicture,   /* from making the maze picture's file to renaming it into place */
+    DataFile,    /* from opening a file under data/ to closing it */
+    MazePicture, /* from making the maze picture's file to renaming it into place */
     Upload,
-    Clear,         /* the first frame's start, drawn inside the first delay or after it */
-    Delay,         /* the first SDL_Delay only */
-    Swap,          /* the first swap only */
+    Clear, /* the first frame's start, drawn inside the first delay or after it */
+    Delay, /* the first SDL_Delay only */
+    Swap,  /* the first swap only */
     KindCount
 };
 
 static const char* const kindNames[KindCount] = {
-    "loaded", "main", "SDL_Init", "SDL_InitSubSystem", "SDL_SetVideoMode", "Mix_OpenAudio",
-    "Mix_LoadWAV_RW", "data_file", "maze_picture", "glTexImage2D", "glClear", "SDL_Delay", "SDL_GL_SwapBuffers",
+    "loaded",        "main",           "SDL_Init",           "SDL_InitSubSystem", "SDL_SetVideoMode",
+    "Mix_OpenAudio", "Mix_LoadWAV_RW", "data_file",          "maze_picture",      "glTexImage2D",
+    "glClear",       "SDL_Delay",      "SDL_GL_SwapBuffers",
 };
 
 struct Span {
@@ -64,8 +65,8 @@ static void begin(enum Kind kind, int64_t at) {
 
 static void end(enum Kind kind, int64_t at) {
     int64_t last = __atomic_load_n(&spans[kind].last, __ATOMIC_SEQ_CST);
-    while (last < at && !__atomic_compare_exchange_n(&spans[kind].last, &last, at, 0, __ATOMIC_SEQ_CST,
-                                                     __ATOMIC_SEQ_CST)) {
+    while (last < at &&
+           !__atomic_compare_exchange_n(&spans[kind].last, &last, at, 0, __ATOMIC_SEQ_CST, __ATOMIC_SEQ_CST)) {
     }
 }
 
@@ -84,8 +85,8 @@ static void writeSpans(void) {
     FILE* file = fopen(aside, "w");
     if (!file) return;
     for (int kind = 0; kind < KindCount; kind++) {
-        fprintf(file, "%s %lld %lld %lld\n", kindNames[kind], (long long)spans[kind].first,
-                (long long)spans[kind].last, (long long)spans[kind].calls);
+        fprintf(file, "%s %lld %lld %lld\n", kindNames[kind], (long long)spans[kind].first, (long long)spans[kind].last,
+                (long long)spans[kind].calls);
     }
     int (*move)(const char*, const char*) = real("rename"); /* not this probe's own, which times the maze */
     if (fclose(file) == 0) move(aside, path);
@@ -111,11 +112,11 @@ int __libc_start_main(MainFunction main, int argc, char** argv, void (*init)(voi
 }
 
 /* One watched call: its span widened by this call's start and end. */
-#define TIMED(kind, type, call)     \
-    int64_t started = now();        \
-    type result = call;             \
-    begin(kind, started);           \
-    end(kind, now());               \
+#define TIMED(kind, type, call) \
+    int64_t started = now();    \
+    type result = call;         \
+    begin(kind, started);       \
+    end(kind, now());           \
     return result
 
 int SDL_Init(uint32_t flags) {
@@ -149,8 +150,8 @@ void* Mix_LoadWAV_RW(void* source, int freeSource) {
     TIMED(LoadSound, void*, f(source, freeSource));
 }
 
-void glTexImage2D(unsigned target, int level, int internalFormat, int width, int height, int border,
-                  unsigned format, unsigned type, const void* pixels) {
+void glTexImage2D(unsigned target, int level, int internalFormat, int width, int height, int border, unsigned format,
+                  unsigned type, const void* pixels) {
     static void (*f)(unsigned, int, int, int, int, int, unsigned, unsigned, const void*);
     if (!f) f = real("glTexImage2D");
     begin(Upload, now());

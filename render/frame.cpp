@@ -64,8 +64,8 @@ void drawFrame() {
     }
     for (const Projectile& projectile : world->projectiles) {
         if (projectile.type == ProjectileFree) continue;
-        drawSprite(projectile, world->projectileTypes[projectile.type].texture,
-                   float(projectile.body.x - cameraX), float(projectile.body.y - cameraY), SpriteScale);
+        drawSprite(projectile, world->projectileTypes[projectile.type].texture, float(projectile.body.x - cameraX),
+                   float(projectile.body.y - cameraY), SpriteScale);
     }
 
     drawHealthBar(world->player.health);
