@@ -25,7 +25,7 @@ play:
 test: build web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# The unit tier alone: what it needs built, then its tests (labels: unit, content, system,
+# The unit tier alone: what it needs built, then its tests (labels: unit, content, style, system,
 # e2e, fuzz, soak, install; ctest -L picks one).
 check: setup
 	cmake --preset default -B $(BUILD)

@@ -27,11 +27,11 @@ public:
     virtual bool hit(const Projectile& projectile);
     virtual ~Actor();
 
-    int32_t frame;           // frame of anim being shown
-    int32_t anim;            // index into the animation table
-    int32_t nextAnim;        // taken when anim has run through; -1 = none
-    int32_t state;           // ActorState, or -1
-    int32_t nextState;       // taken together with nextAnim
+    int32_t frame;      // frame of anim being shown
+    int32_t anim;       // index into the animation table
+    int32_t nextAnim;   // taken when anim has run through; -1 = none
+    int32_t state;      // ActorState, or -1
+    int32_t nextState;  // taken together with nextAnim
     Body body;
     int32_t health;
     uint8_t* keys;           // player: the live keyboard state, by key symbol

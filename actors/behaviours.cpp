@@ -8,9 +8,9 @@
 
 namespace {
 
-constexpr int32_t PhaseWait = 0;   // also the walkers' only phase
+constexpr int32_t PhaseWait = 0;  // also the walkers' only phase
 constexpr int32_t PhaseChase = 1;
-constexpr int32_t PhaseAct = 8;    // shooting, or flying for good
+constexpr int32_t PhaseAct = 8;  // shooting, or flying for good
 
 // A hurt enemy does nothing but play its hurt; true when that took this pass.
 bool playHurt(Enemy* enemy) {
@@ -19,32 +19,33 @@ bool playHurt(Enemy* enemy) {
     return true;
 }
 
-// Aimed at the player's top-left corner; StepOver when the shot is over.
-int32_t shootAtPlayer(Enemy* enemy) {
+// Aimed at the player's top-left corner; true when the shot is over.
+bool shootAtPlayer(Enemy* enemy) {
     const Body& target = world->player.body;
     return shootStep(enemy, target.x, target.y, EnemyShotType);
 }
 
 void patrol(Enemy* enemy, bool turnAtLedges) {
     if (playHurt(enemy)) return;
-    int32_t result = walkStep(enemy);
+    WalkResult result = walkStep(enemy);
     if (result == WalkBlocked || (turnAtLedges && result == WalkAtLedge)) {
         enemy->body.facingLeft = !enemy->body.facingLeft;
     }
 }
 
-void waitThenShoot(Enemy* enemy, int32_t (*waitStep)(Enemy*)) {
+// waitStep: true when the wait is over.
+void waitThenShoot(Enemy* enemy, bool (*waitStep)(Enemy*)) {
     if (playHurt(enemy)) return;
     if (enemy->phase == PhaseWait) {
-        if (waitStep(enemy) == StepOver) enemy->phase = PhaseAct;
-    } else if (shootAtPlayer(enemy) == StepOver) {
+        if (waitStep(enemy)) enemy->phase = PhaseAct;
+    } else if (shootAtPlayer(enemy)) {
         enemy->phase = PhaseWait;
     }
 }
 
 // Hovers through one wait; true in the pass the flight is to start.
 bool hoverBeforeFlight(Enemy* enemy) {
-    if (hoverStep(enemy) != StepOver) return false;
+    if (!hoverStep(enemy)) return false;
     enemy->phase = PhaseAct;
     return true;
 }
@@ -55,7 +56,9 @@ void patrolTurnAtLedges(Enemy* enemy) { patrol(enemy, true); }
 
 void patrolTurnAtWalls(Enemy* enemy) { patrol(enemy, false); }
 
-void standAndShoot(Enemy* enemy) { waitThenShoot(enemy, standStep); }
+void standAndShoot(Enemy* enemy) {
+    waitThenShoot(enemy, [](Enemy* e) { return standStep(e) == StandWaitOver; });
+}
 
 void hoverAndShoot(Enemy* enemy) { waitThenShoot(enemy, hoverStep); }
 
@@ -85,11 +88,11 @@ void hoverThenBounce(Enemy* enemy) {
 void hoverChaseShoot(Enemy* enemy) {
     if (playHurt(enemy)) return;
     if (enemy->phase == PhaseWait) {
-        if (hoverStep(enemy) == StepOver) enemy->phase = PhaseChase;
+        if (hoverStep(enemy)) enemy->phase = PhaseChase;
     } else if (enemy->phase == PhaseChase) {
         const Body& target = world->player.body;
-        if (chaseStep(enemy, target.x, target.y) == StepOver) enemy->phase = PhaseAct;
-    } else if (shootAtPlayer(enemy) == StepOver) {
+        if (chaseStep(enemy, target.x, target.y)) enemy->phase = PhaseAct;
+    } else if (shootAtPlayer(enemy)) {
         enemy->phase = PhaseChase;
     }
 }

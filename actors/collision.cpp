@@ -21,9 +21,7 @@ bool isPlatformTop(int32_t cls) { return cls == ClassLadderTop || cls == ClassPl
 int32_t cellStart(int32_t pixel) { return pixel & ~CellMask; }
 
 // Puts the bottom edge `depth` pixels below the top of the row that holds it now.
-void standOnSurface(Body& body, int32_t depth) {
-    body.y = cellStart(body.y + body.height) + depth - body.height;
-}
+void standOnSurface(Body& body, int32_t depth) { body.y = cellStart(body.y + body.height) + depth - body.height; }
 
 bool moveUp(Body& body, int32_t colL, int32_t colR) {
     int32_t headRow = (body.y + body.vy) >> CellShift;

@@ -17,13 +17,13 @@ int32_t& shotCounter(Enemy* enemy) { return enemy->attackTimers[0][1]; }
 
 int32_t facingSign(const Enemy* enemy) { return enemy->body.facingLeft ? -1 : 1; }
 
-// Counts one pass of a wait or a chase; StepOver when it has run its length.
-int32_t countWaitPass(Enemy* enemy) {
+// Counts one pass of a wait or a chase; true when it has run its length.
+bool countWaitPass(Enemy* enemy) {
     int32_t& counter = waitCounter(enemy);
     counter += 1;
-    if (counter < WaitPasses) return 0;
+    if (counter < WaitPasses) return false;
     counter = 0;
-    return StepOver;
+    return true;
 }
 
 // EnemyGravity's pass: true when it stands on ground (vy stopped), otherwise it
@@ -47,9 +47,7 @@ void showFlight(Enemy* enemy, int32_t anim) {
     advanceAnimation(enemy);
 }
 
-int32_t chaseSpeed(int32_t distance) {
-    return std::clamp(distance / ChaseDivisor, -ChaseSpeedLimit, ChaseSpeedLimit);
-}
+int32_t chaseSpeed(int32_t distance) { return std::clamp(distance / ChaseDivisor, -ChaseSpeedLimit, ChaseSpeedLimit); }
 
 void fireLevel(const Body& body, int32_t type) {
     int32_t muzzleX = body.facingLeft ? body.x : body.x + body.width;
@@ -147,30 +145,28 @@ bool ledgeAhead(const Enemy* enemy) {
     int32_t footX = body.facingLeft ? body.x : body.x + body.width;
     int32_t belowFootY = body.y + body.height + 1;
     switch (cellClass(belowFootY >> TileShift, footX >> TileShift)) {
-        case ClassWall:
-        case ClassLadderTop:
-        case ClassPlatform:
-        case ClassBreakable:
-        case ClassBreakableToo:
-            return false;
-        default:
-            return true;
+    case ClassWall:
+    case ClassLadderTop:
+    case ClassPlatform:
+    case ClassBreakable:
+    case ClassBreakableToo: return false;
+    default: return true;
     }
 }
 
-int32_t standStep(Enemy* enemy) {
-    int32_t result = StandAirborne;
+StandResult standStep(Enemy* enemy) {
+    StandResult result = StandAirborne;
     if (landsOrFalls(enemy)) {
         enemy->body.vx = 0;
         enemy->anim = AnimEnemyStand;
         enemy->state = StateStand;
-        result = countWaitPass(enemy);
+        result = countWaitPass(enemy) ? StandWaitOver : StandWaiting;
     }
     advanceAnimation(enemy);
     return result;
 }
 
-int32_t hoverStep(Enemy* enemy) {
+bool hoverStep(Enemy* enemy) {
     enemy->body.vx = 0;
     enemy->body.vy = 0;
     showFlight(enemy, AnimEnemyHover);
@@ -195,22 +191,18 @@ void waveStep(Enemy* enemy) {
     if (counter >= WaveCyclePasses) counter = 0;
 }
 
-int32_t bounceStep(Enemy* enemy) {
+void bounceStep(Enemy* enemy) {
     Body& body = enemy->body;
     waitCounter(enemy) = 0;
     showFlight(enemy, AnimEnemyBounce);
     if (moveHorizontal(enemy)) {
         body.vx = -body.vx;
-        return 1;
+        return;
     }
-    if (moveVertical(enemy)) {
-        body.vy = -body.vy;
-        return 1;
-    }
-    return 0;
+    if (moveVertical(enemy)) body.vy = -body.vy;
 }
 
-int32_t chaseStep(Enemy* enemy, int32_t targetX, int32_t targetY) {
+bool chaseStep(Enemy* enemy, int32_t targetX, int32_t targetY) {
     Body& body = enemy->body;
     showFlight(enemy, AnimEnemyHover);
     body.vx = chaseSpeed(targetX - body.x);
@@ -221,26 +213,26 @@ int32_t chaseStep(Enemy* enemy, int32_t targetX, int32_t targetY) {
     return countWaitPass(enemy);
 }
 
-int32_t shootStep(Enemy* enemy, int32_t, int32_t targetY, int32_t projectileType) {
+bool shootStep(Enemy* enemy, int32_t, int32_t targetY, int32_t projectileType) {
     int32_t& counter = shotCounter(enemy);
     if (counter == 0) {
         counter = 1;
         startShot(enemy, targetY, projectileType);
-        return 0;
+        return false;
     }
     if (counter < ShotPasses) {
         counter += 1;
         advanceAnimation(enemy);
         if (enemy->frame == 0) endShotPosture(enemy);
-        return 0;
+        return false;
     }
     enemy->frame = 0;
     endShotPosture(enemy);
     counter = 0;
-    return StepOver;
+    return true;
 }
 
-int32_t hurtStep(Enemy* enemy) {
+void hurtStep(Enemy* enemy) {
     Body& body = enemy->body;
     advanceAnimation(enemy);
     bool animationEnded = enemy->frame == 0;
@@ -249,7 +241,7 @@ int32_t hurtStep(Enemy* enemy) {
         enemy->anim = AnimFall;
         enemy->frame = 0;
         enemy->phase = 0;
-        return 1;
+        return;
     }
     body.vy += EnemyGravity;
     moveHorizontal(enemy);
@@ -260,5 +252,4 @@ int32_t hurtStep(Enemy* enemy) {
     } else if (animationEnded) {
         enemy->anim = AnimFall;
     }
-    return 0;
 }

@@ -4,9 +4,6 @@
 
 class Enemy;
 
-// What hoverStep, chaseStep and shootStep give when their wait, chase or shot is over.
-constexpr int32_t StepOver = 1;
-
 // walkStep results.
 enum WalkResult : int32_t {
     WalkOn = 0,
@@ -16,21 +13,22 @@ enum WalkResult : int32_t {
 
 // standStep results.
 enum StandResult : int32_t {
-    StandWaiting = 0,
-    StandWaitOver = StepOver,
-    StandAirborne = 2,
+    StandWaiting,
+    StandWaitOver,
+    StandAirborne,  // falling, so not waiting
 };
 
 // One frame on; back to 0 once the frame is at or past the current animation's frame
 // count (animations change without a reset, so the frame may already be beyond it).
 void advanceAnimation(Enemy* enemy);
 WalkResult walkStep(Enemy* enemy);
-int32_t standStep(Enemy* enemy);
-int32_t hoverStep(Enemy* enemy);
+StandResult standStep(Enemy* enemy);
+bool hoverStep(Enemy* enemy);  // true when its wait is over
 void waveStep(Enemy* enemy);
-int32_t bounceStep(Enemy* enemy);  // 1 when it bounced
-int32_t chaseStep(Enemy* enemy, int32_t targetX, int32_t targetY);
+void bounceStep(Enemy* enemy);
+bool chaseStep(Enemy* enemy, int32_t targetX, int32_t targetY);  // true when its chase is over
 // Only the height difference to the target matters: the enemy shoots the way it faces.
-int32_t shootStep(Enemy* enemy, int32_t targetX, int32_t targetY, int32_t projectileType);
-int32_t hurtStep(Enemy* enemy);  // 1 when it recovers
+// True when the shot is over.
+bool shootStep(Enemy* enemy, int32_t targetX, int32_t targetY, int32_t projectileType);
+void hurtStep(Enemy* enemy);
 bool ledgeAhead(const Enemy* enemy);

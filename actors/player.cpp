@@ -89,10 +89,8 @@ void Player::update() {
         state = StateLadder;
         anim = AnimClimb;
         return;
-    case LadderAttack:
-        return;
-    default:
-        break;
+    case LadderAttack: return;
+    default: break;
     }
 
     body.vy += PlayerGravity;

@@ -13,7 +13,7 @@ enum ShotStart { FromFront, FromMiddle, FromRight };  // front edge, x + 15, x +
 struct ShotRow {
     bool needsUp;
     bool needsDown;
-    bool needsSide;   // left or right held
+    bool needsSide;  // left or right held
     ShotStart start;
     int32_t startDy;  // below the top of the box
     int32_t speedX;   // towards the facing; mirrored when facing left
@@ -59,8 +59,7 @@ const Group groups[] = {
 
 bool applies(const ShotRow& row, const Player& player) {
     bool side = player.held(KeyLeft) || player.held(KeyRight);
-    return (!row.needsUp || player.held(KeyUp)) && (!row.needsDown || player.held(KeyDown)) &&
-           (!row.needsSide || side);
+    return (!row.needsUp || player.held(KeyUp)) && (!row.needsDown || player.held(KeyDown)) && (!row.needsSide || side);
 }
 
 int32_t startX(ShotStart start, const Body& body) {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include "content/animation_numbers.h"
 
-constexpr int32_t PlayerGravity = 1;    // added to vy every pass in the air
+constexpr int32_t PlayerGravity = 1;  // added to vy every pass in the air
 constexpr int32_t PlayerJumpSpeed = -17;
 constexpr int32_t PlayerRunSpeed = 8;
 constexpr int32_t PlayerDropSpeed = 8;  // falling through a platform from a crouch
@@ -16,4 +16,4 @@ constexpr int32_t LandingHeardSpeed = 6;  // slower arrivals are steps and slope
 
 constexpr int32_t PlayerStartX = 16320;  // inside room (25, 25)
 constexpr int32_t PlayerStartY = 16320;
-constexpr int32_t StartCamera = 16000;   // top-left corner of room (25, 25)
+constexpr int32_t StartCamera = 16000;  // top-left corner of room (25, 25)

@@ -52,9 +52,7 @@ bool strikesActors(const Projectile& projectile) {
     return spent;
 }
 
-bool overlapOnAxis(int32_t a, int32_t aSize, int32_t b, int32_t bSize) {
-    return a < b ? a + aSize > b : a < b + bSize;
-}
+bool overlapOnAxis(int32_t a, int32_t aSize, int32_t b, int32_t bSize) { return a < b ? a + aSize > b : a < b + bSize; }
 
 }  // namespace
 

@@ -1,7 +1,7 @@
-"""Runs a program under Xvfb with the swap probe preloaded, and reads the probe's lines.
+"""Runs a program under Xvfb with the swap and start probes preloaded, and reads what they write.
 
 Every process started here is ended by its own id. Times are CLOCK_MONOTONIC
-nanoseconds, the clock the probe reads too, so the start can be compared with
+nanoseconds, the clock the probes read too, so the start can be compared with
 the first swap.
 """
 import math
@@ -24,7 +24,16 @@ class Xvfb(harness.Xvfb):
 
     Xvfb resets when its last client leaves and refuses the programs that
     connect meanwhile; a silent client kept connected all along prevents that.
+    Programs run as the launcher runs the game: SDL's compatibility library
+    scales through OpenGL, sharp, and sound is on (SDL's dummy device, there
+    being no sound card here).
     """
+
+    def env(self):
+        env = super().env()
+        env.pop("SDL12COMPAT_OPENGL_SCALING")
+        env.setdefault("SDL12COMPAT_SCALE_METHOD", "nearest")
+        return env
 
     def __enter__(self):
         super().__enter__()
@@ -44,19 +53,33 @@ class Pass:
         self.swap, self.delay_start, self.delay_end = (int(v) for v in line.split())
 
 
-class ProbedRun:
-    """A program started in a scratch folder that sees the repository's data/."""
+class Span:
+    """One kind of call of the start probe: the first's start and the last's end, in ms since the start."""
 
-    def __init__(self, xvfb, program, probe, env=None):
-        self.xvfb, self.program, self.probe, self.extra_env = xvfb, program, probe, env or {}
+    def __init__(self, first, last, calls, started):
+        self.calls = calls
+        self.first, self.last = ((first - started) / 1e6, (last - started) / 1e6) if calls else (None, None)
+
+
+class ProbedRun:
+    """A program started in a scratch folder that sees the repository's data/.
+
+    probes: the folder holding libswap_probe.so and libstart_probe.so.
+    """
+
+    def __init__(self, xvfb, program, probes, env=None):
+        self.xvfb, self.program, self.extra_env = xvfb, program, env or {}
+        self.probes = [os.path.join(probes, f"lib{name}.so") for name in ("swap_probe", "start_probe")]
         self.process = None
 
     def __enter__(self):
         self.folder = tempfile.mkdtemp(prefix="cavern-probe-")
         os.symlink(os.path.join(REPO, "data"), os.path.join(self.folder, "data"))
         self.log = os.path.join(self.folder, "swaps.txt")
+        self.spans_file = os.path.join(self.folder, "start.txt")
         env = self.xvfb.env()
-        env.update(self.extra_env, LD_PRELOAD=self.probe, SWAP_PROBE_FILE=self.log)
+        env.update(self.extra_env, LD_PRELOAD=" ".join(self.probes), SWAP_PROBE_FILE=self.log,
+                   START_PROBE_FILE=self.spans_file)
         self.started = time.monotonic_ns()
         with open(os.path.join(self.folder, "output.txt"), "wb") as output:
             self.process = subprocess.Popen([self.program], cwd=self.folder, env=env, stdout=output,
@@ -113,14 +136,19 @@ class ProbedRun:
             self.process.kill()
             self._reap(0)
 
-    def first_swap(self):
-        """Milliseconds from the start to the first swap, and to the start and end of the delay before it."""
-        passes = self.wait_for_swaps(1, 30)
-        if not passes:
+    def start_spans(self, timeout=30):
+        """The start probe's spans by kind, once the first frame is swapped or the program has ended, else None."""
+        deadline = time.monotonic() + timeout
+        while not os.path.exists(self.spans_file) and self.running() and time.monotonic() < deadline:
+            time.sleep(0.005)
+        self.running()  # written at the end too
+        try:
+            with open(self.spans_file) as f:
+                lines = [line.split() for line in f]
+        except FileNotFoundError:
             return None
-        first = passes[0]
-        since_start = [(t - self.started) / 1e6 if t else None for t in (first.swap, first.delay_start, first.delay_end)]
-        return tuple(since_start)
+        return {kind: Span(int(first), int(last), int(calls), self.started) for kind, first, last, calls in lines}
+
 
 def periods_and_work(passes):
     """Per pass after the first: the time from the previous swap, and that time less the delay, in ms."""

@@ -29,6 +29,7 @@ void recordSwap();
 #define platformSwapBuffers recordSwap
 
 #define renderFrame recordingRenderFrame
+#define warmDrawing recordingWarmDrawing
 #define drawRoom recordingDrawRoom
 #define drawFigure recordingDrawFigure
 #define drawSprite recordingDrawSprite

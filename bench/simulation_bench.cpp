@@ -36,9 +36,7 @@ void BM_SimulationQuietRoom(benchmark::State& state) {
 }
 BENCHMARK(BM_SimulationQuietRoom)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
-void BM_SimulationFullTables(benchmark::State& state) {
-    timePasses(state, fillTables);
-}
+void BM_SimulationFullTables(benchmark::State& state) { timePasses(state, fillTables); }
 BENCHMARK(BM_SimulationFullTables)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -48,8 +48,8 @@ void SDL_GL_SwapBuffers(void) {
     }
     /* One write per line, so that a reader never sees half of one. */
     char line[80];
-    int length = snprintf(line, sizeof line, "%lld %lld %lld\n", (long long)swapped, (long long)delayStart,
-                          (long long)delayEnd);
+    int length =
+        snprintf(line, sizeof line, "%lld %lld %lld\n", (long long)swapped, (long long)delayStart, (long long)delayEnd);
     if (write(output, line, length) != length) {
         close(output);
         givenUp = 1;

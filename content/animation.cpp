@@ -6,11 +6,11 @@
 
 namespace {
 
-constexpr double YOffsetShift = 3.0;     // added to every y offset read
-constexpr int32_t MaxKeyPoses = 10000;   // about 4 MB of key poses
+constexpr double YOffsetShift = 3.0;    // added to every y offset read
+constexpr int32_t MaxKeyPoses = 10000;  // about 4 MB of key poses
 constexpr int32_t MaxAnimations = 10000;
-constexpr int32_t MaxSteps = 10000;      // steps of one animation
-constexpr int32_t MaxFrames = 100000;    // frames of all animations together, about 38 MB
+constexpr int32_t MaxSteps = 10000;    // steps of one animation
+constexpr int32_t MaxFrames = 100000;  // frames of all animations together, about 38 MB
 // Where each header number goes, in file order: the record keeps them as 1st, 3rd, 2nd, 4th.
 constexpr int HeaderSlotOfNumber[4] = {0, 2, 1, 3};
 
@@ -69,8 +69,8 @@ void expandFrames(const Pose* keyPoses, const StepList& steps, Animation* animat
     }
 }
 
-bool readAnimation(TokenStream* in, int32_t index, const Pose* keyPoses, int32_t keyPoseCount,
-                   int32_t* framesLeft, Animation* animation) {
+bool readAnimation(TokenStream* in, int32_t index, const Pose* keyPoses, int32_t keyPoseCount, int32_t* framesLeft,
+                   Animation* animation) {
     setTokenPlace(in, "animation %d", index);
     readInt(in);  // its name, or any other label
     for (int slot : HeaderSlotOfNumber) animation->header[slot] = readInt(in);

@@ -4,7 +4,6 @@
 #include "content/animation_numbers.h"
 #include "shell/numbers.h"
 
-
 struct Joint {
     double x;      // offset from the figure's anchor, figure units
     double y;      // the loader adds 3.0 to the value in the file

@@ -29,8 +29,7 @@ constexpr uint32_t OpaqueWhite = 0xffffffffu;
 constexpr uint32_t OpaqueAlpha = 0xff000000u;
 
 int32_t readLe32(const uint8_t* bytes) {
-    return int32_t(uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 |
-                   uint32_t(bytes[3]) << 24);
+    return int32_t(uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 | uint32_t(bytes[3]) << 24);
 }
 
 int32_t readLe16(const uint8_t* bytes) { return bytes[0] | bytes[1] << 8; }
@@ -127,8 +126,7 @@ bool readBody(FILE* file, const BitmapLayout& layout, uint8_t* entries, uint8_t*
 }
 
 // Reads the whole checked file; the caller owns the opened file.
-bool readBitmap(FILE* file, const char* path, int32_t* width, int32_t* height, uint32_t** colors,
-                uint8_t** indices) {
+bool readBitmap(FILE* file, const char* path, int32_t* width, int32_t* height, uint32_t** colors, uint8_t** indices) {
     uint8_t header[HeaderSize];
     long size = fileSize(file);
     size_t headerRead = fread(header, 1, HeaderSize, file);
@@ -163,8 +161,7 @@ bool readBitmap(FILE* file, const char* path, int32_t* width, int32_t* height, u
 
 }  // namespace
 
-bool loadIndexedBitmap(const char* path, int32_t* width, int32_t* height, uint32_t** colors,
-                       uint8_t** indices) {
+bool loadIndexedBitmap(const char* path, int32_t* width, int32_t* height, uint32_t** colors, uint8_t** indices) {
     FILE* file = openDataFile(path, "rb");
     if (!file) return false;
     bool loaded = readBitmap(file, path, width, height, colors, indices);

@@ -14,8 +14,7 @@ constexpr uint32_t TransparentColor = 0x00444444u;
 
 // Reads an 8-bit uncompressed bitmap. Any output may be null except indices.
 // On bad content prints one line naming the file and returns false.
-bool loadIndexedBitmap(const char* path, int32_t* width, int32_t* height, uint32_t** colors,
-                       uint8_t** indices);
+bool loadIndexedBitmap(const char* path, int32_t* width, int32_t* height, uint32_t** colors, uint8_t** indices);
 
 // Frees an array of count pictures and what each holds.
 void freeIndexedBitmaps(IndexedBitmap* pictures, int32_t count);

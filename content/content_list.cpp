@@ -40,9 +40,7 @@ constexpr Section Scenery = {"scenery set", 2, {&BackgroundPicture, &TileAtlasPi
 constexpr Section Projectiles = {"projectile image", 1, {&ProjectilePicture}};
 
 // The longest name whose path still fits the path buffer.
-int longestName(const PictureKind& kind) {
-    return PathBufferSize - 1 - int(strlen(kind.pathFormat) - strlen("%s"));
-}
+int longestName(const PictureKind& kind) { return PathBufferSize - 1 - int(strlen(kind.pathFormat) - strlen("%s")); }
 
 bool loadPicture(const PictureKind& kind, const char* name, IndexedBitmap* picture) {
     char path[PathBufferSize];
@@ -50,8 +48,7 @@ bool loadPicture(const PictureKind& kind, const char* name, IndexedBitmap* pictu
     int32_t width, height;
     if (!loadIndexedBitmap(path, &width, &height, &picture->colors, &picture->indices)) return false;
     if (width == kind.width && height == kind.height) return true;
-    reportContentError(path, "is %d x %d, a %s must be %d x %d", width, height, kind.use, kind.width,
-                       kind.height);
+    reportContentError(path, "is %d x %d, a %s must be %d x %d", width, height, kind.use, kind.width, kind.height);
     return false;
 }
 

@@ -7,7 +7,7 @@
 namespace {
 
 constexpr int32_t MaxTemplates = 10000;  // about 16 MB of templates
-constexpr int32_t MaxTileCode = 127;      // the collision table has 128 entries
+constexpr int32_t MaxTileCode = 127;     // the collision table has 128 entries
 constexpr int32_t MaxDoorMask = MaskCount - 1;
 constexpr int32_t MaxEnemyType = BehaviourTypeCount - 1;
 

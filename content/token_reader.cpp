@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int NumberTokenSize = 30;  // buffer of a number token, its terminator included
+constexpr int NumberTokenSize = 30;               // buffer of a number token, its terminator included
 constexpr int64_t ExactLimit = int64_t(1) << 32;  // past it a number never gets back into 32 bits
 
 // Characters compare as signed bytes: bytes 128..255 sort below every digit.

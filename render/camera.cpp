@@ -6,12 +6,12 @@
 
 namespace {
 
-constexpr int32_t CameraStep = 15;          // top speed on each axis, pixels per pass
-constexpr int32_t PlayerBelowTop = 208;     // the player's box sits mid-screen
+constexpr int32_t CameraStep = 15;       // top speed on each axis, pixels per pass
+constexpr int32_t PlayerBelowTop = 208;  // the player's box sits mid-screen
 constexpr int32_t PlayerRightOfLeft = 304;
-constexpr int32_t LowestInRoom = 160;       // room height minus screen height
-constexpr int32_t RowAlignTarget = 80;      // half of LowestInRoom
-constexpr int32_t RowAlignTolerance = 95;   // RowAlignTarget + CameraStep
+constexpr int32_t LowestInRoom = 160;      // room height minus screen height
+constexpr int32_t RowAlignTarget = 80;     // half of LowestInRoom
+constexpr int32_t RowAlignTolerance = 95;  // RowAlignTarget + CameraStep
 
 // One step of at most CameraStep toward the target, landing on it when close.
 int32_t stepToward(int32_t current, int32_t target) {

@@ -43,9 +43,7 @@ void drawHealthBar(int32_t health) {
     }
 }
 
-}  // namespace
-
-void renderFrame() {
+void drawFrame() {
     const int32_t cameraX = world->cameraX;
     const int32_t cameraY = world->cameraY;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -66,10 +64,21 @@ void renderFrame() {
     }
     for (const Projectile& projectile : world->projectiles) {
         if (projectile.type == ProjectileFree) continue;
-        drawSprite(projectile, world->projectileTypes[projectile.type].texture,
-                   float(projectile.body.x - cameraX), float(projectile.body.y - cameraY), SpriteScale);
+        drawSprite(projectile, world->projectileTypes[projectile.type].texture, float(projectile.body.x - cameraX),
+                   float(projectile.body.y - cameraY), SpriteScale);
     }
 
     drawHealthBar(world->player.health);
+}
+
+}  // namespace
+
+void renderFrame() {
+    drawFrame();
     platformSwapBuffers();
+}
+
+void warmDrawing() {
+    drawFrame();
+    glFinish();
 }

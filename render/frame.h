@@ -2,3 +2,5 @@
 #pragma once
 
 void renderFrame();
+// The frame drawn but not shown, and waited for: the next frame's clear erases it.
+void warmDrawing();

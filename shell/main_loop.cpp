@@ -10,6 +10,9 @@
 
 namespace {
 
+// The first pass's delay is where Mesa compiles its drawing code, rather than the first frame.
+bool drawingWarmed = false;
+
 // Feeds pending events to the player; false once a quit request is among them.
 bool drainEvents() {
     bool running = true;
@@ -55,7 +58,8 @@ void simulatePass() {
 bool runPass() {
     updateCamera();
     platformPlayCues(world->cameraX, world->cameraY);
-    platformDelay(PassDelayMs);
+    platformDelay(PassDelayMs, drawingWarmed ? nullptr : warmDrawing);
+    drawingWarmed = true;
     bool running = drainEvents();
     simulatePass();
     renderFrame();

@@ -37,7 +37,9 @@ struct InputEvent {
 // date by platformPollEvent with every pending change.
 uint8_t* platformKeyState();
 bool platformPollEvent(InputEvent* event);
-void platformDelay(uint32_t milliseconds);
+// Waits the given time from the call. warm, when given, draws a frame that is never shown, inside
+// that time, on a platform whose drawing is slow the first time (Mesa compiles what it draws on first use).
+void platformDelay(uint32_t milliseconds, void (*warm)() = nullptr);
 void platformSwapBuffers();
 
 // Sounds the game asks for; each is raised with the world position it comes from.

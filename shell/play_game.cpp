@@ -19,8 +19,8 @@ namespace {
 // the textures go with the GL context.
 void releaseWorldData() {
     clearActorSlots();
-    ContentPictures pictures = {world->skinCount, world->sceneryCount, world->projectileImageCount, world->skins,
-                                world->backgrounds, world->tileAtlases, world->projectileImages};
+    ContentPictures pictures = {world->skinCount,   world->sceneryCount, world->projectileImageCount, world->skins,
+                                world->backgrounds, world->tileAtlases,  world->projectileImages};
     freeContentPictures(&pictures);
     freeAnimations(world->animations, world->animationCount);
     freeRoomTemplates(world->roomTemplates, world->templateCount);

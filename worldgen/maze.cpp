@@ -10,10 +10,10 @@ namespace {
 
 constexpr int32_t RootX = 25;
 constexpr int32_t RootY = 25;
-constexpr int32_t NewestCells = 4;            // how far back the newest-cell rule looks in list 1
+constexpr int32_t NewestCells = 4;  // how far back the newest-cell rule looks in list 1
 constexpr uint32_t Percent = 100;
-constexpr uint32_t NewestRulePercent = 60;    // below: one of the newest cells of list 1
-constexpr uint32_t AnyOfList1Percent = 5;     // below (else): anywhere in list 1, otherwise list 2
+constexpr uint32_t NewestRulePercent = 60;  // below: one of the newest cells of list 1
+constexpr uint32_t AnyOfList1Percent = 5;   // below (else): anywhere in list 1, otherwise list 2
 
 struct Direction {
     int32_t dx, dy;
@@ -97,7 +97,8 @@ void startMaze(MazeGrowth& growth) {
     // Always the whole grid: growth may reach any cell, and a cell left from an
     // earlier run would still link into that run's lists.
     for (int32_t x = 0; x < WorldRooms; x++) {
-        for (int32_t y = 0; y < WorldRooms; y++) world->maze[x][y] = MazeCell{nullptr, nullptr, CellUntouched, x, y, 0, 0};
+        for (int32_t y = 0; y < WorldRooms; y++)
+            world->maze[x][y] = MazeCell{nullptr, nullptr, CellUntouched, x, y, 0, 0};
     }
     clearList(growth.list1head);
     clearList(growth.list2head);

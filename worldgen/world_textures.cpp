@@ -14,7 +14,7 @@ namespace {
 
 constexpr int32_t BackgroundSize = 640;
 constexpr int32_t BackgroundTextureSize = 1024;  // the background sits in its top-left corner
-constexpr int32_t PictureSize = 64;  // figure parts and projectiles
+constexpr int32_t PictureSize = 64;              // figure parts and projectiles
 
 // Without a context nothing is generated and the name stays 0, no texture.
 uint32_t newTexture() {
@@ -24,8 +24,8 @@ uint32_t newTexture() {
 }
 
 // The picture whole, from its first index, into a texture of its own size or larger.
-void uploadPicture(uint32_t name, const IndexedBitmap& picture, int32_t width, int32_t height,
-                   int32_t textureWidth, int32_t textureHeight, bool linear) {
+void uploadPicture(uint32_t name, const IndexedBitmap& picture, int32_t width, int32_t height, int32_t textureWidth,
+                   int32_t textureHeight, bool linear) {
     uint32_t* image = expandIndexed(width, height, textureWidth, textureHeight, picture.colors, picture.indices);
     uploadImage(name, textureWidth, textureHeight, image, linear);
 }
@@ -44,8 +44,8 @@ void makeWorldTextures() {
     uploadPicture(world->backgroundTexture, world->backgrounds[0], BackgroundSize, BackgroundSize,
                   BackgroundTextureSize, BackgroundTextureSize, false);
     world->tileAtlasTexture = newTexture();
-    uploadPicture(world->tileAtlasTexture, world->tileAtlases[0], AtlasWidth, AtlasHeight, AtlasWidth,
-                  AtlasHeight, false);
+    uploadPicture(world->tileAtlasTexture, world->tileAtlases[0], AtlasWidth, AtlasHeight, AtlasWidth, AtlasHeight,
+                  false);
 
     // The player's skin changes part by part; an enemy type wears one skin.
     uint32_t* playerParts = world->player.partTextures;
@@ -64,8 +64,8 @@ void makeWorldTextures() {
     for (int32_t type = 0; type < ProjectileTypeCount; type++) {
         ProjectileType& projectileType = world->projectileTypes[type];
         projectileType.texture = newTexture();
-        uploadPicture(projectileType.texture, world->projectileImages[type % world->projectileImageCount],
-                      PictureSize, PictureSize, PictureSize, PictureSize, true);
+        uploadPicture(projectileType.texture, world->projectileImages[type % world->projectileImageCount], PictureSize,
+                      PictureSize, PictureSize, PictureSize, true);
         projectileType.damage = ProjectileDamage;
     }
 }

@@ -16,7 +16,7 @@ uint8_t* platformKeyState() { return events.keyState; }
 
 bool platformPollEvent(InputEvent* event) { return takeEvent(&events, event); }
 
-void platformDelay(uint32_t) {}
+void platformDelay(uint32_t, void (*)()) {}
 
 void platformSwapBuffers() { swaps++; }
 

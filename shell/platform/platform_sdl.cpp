@@ -1,6 +1,8 @@
 // The platform on SDL 1.2.
 #include <SDL.h>
 
+#include <chrono>
+
 #include "shell/platform.h"
 
 uint8_t* platformKeyState() { return SDL_GetKeyState(nullptr); }
@@ -18,6 +20,12 @@ bool platformPollEvent(InputEvent* event) {
     return true;
 }
 
-void platformDelay(uint32_t milliseconds) { SDL_Delay(milliseconds); }
+void platformDelay(uint32_t milliseconds, void (*warm)()) {
+    auto ends = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    if (warm) warm();
+    // Rounded up, since SDL waits whole milliseconds: the delay is never shorter than asked.
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(ends - std::chrono::steady_clock::now()).count();
+    if (left > 0) SDL_Delay(uint32_t(left));
+}
 
 void platformSwapBuffers() { SDL_GL_SwapBuffers(); }

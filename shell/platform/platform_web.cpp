@@ -69,7 +69,8 @@ bool platformPollEvent(InputEvent* event) {
     return listening && takeEvent(&events, event);
 }
 
-void platformDelay(uint32_t milliseconds) { emscripten_sleep(milliseconds); }
+// Nothing is warmed: the browser would show the frame when the delay hands control back.
+void platformDelay(uint32_t milliseconds, void (*)()) { emscripten_sleep(milliseconds); }
 
 // The browser shows the frame when the next delay hands control back; the page counts them.
 void platformSwapBuffers() { EM_ASM(if (Module.onFrameDrawn) Module.onFrameDrawn();); }

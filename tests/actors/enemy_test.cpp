@@ -45,6 +45,7 @@ const char* Floor = "..........|..........|..........|..........|##########";
 const char* Ledges = "..........|..........|..........|..........|..####....|##########";
 const char* Box = "##########|#........#|#........#|#........#|#........#|##########";
 
+// clang-format off
 const EnemyCase cases[] = {
     {"a ledge walker turns at the ledge", patrolTurnAtLedges, Ledges, 100, 128, 0, 0, 0, "12",
      "149 67 -8 0 1 1 1 p0 w0 s0 | 0"},
@@ -81,6 +82,7 @@ const EnemyCase cases[] = {
     {"a killed enemy is dead in the end", standAndShoot, Floor, 100, 128, 0, 0, 0, "1 ! ! 30", "gone"},
     {"a type without a behaviour leaves at once", nullptr, Floor, 100, 128, 0, 0, 0, "1", "gone"},
 };
+// clang-format on
 
 class EnemyScenario : public ::testing::TestWithParam<EnemyCase> {};
 
@@ -115,7 +117,8 @@ const ShotCase shots[] = {
     {"a wall stops a shot", "..#", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c1 t32"},
     {"a breakable cell breaks", "..b", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c0 t0"},
     {"the other breakable cell breaks too", "..B", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c0 t0"},
-    {"slopes, platforms, ladders and inert cells let shots through", "..\\/=HTi", 1, 40, 0, 16, 0, 6, "136 0 e20 0 p100 c2 t32"},
+    {"slopes, platforms, ladders and inert cells let shots through", "..\\/=HTi", 1, 40, 0, 16, 0, 6,
+     "136 0 e20 0 p100 c2 t32"},
     {"a player's shot touching the enemy's edge misses", "", 1, 300 - 26, 200, 16, 0, 1, "290 200 e20 0 p100 c0 t32"},
     {"a player's shot overlapping the enemy hits", "", 1, 300 - 25, 200, 16, 0, 1, "free e10 8 p100 c0 t32"},
     {"a player's shot passes the player", "", 1, 0, 200, 16, 0, 1, "16 200 e20 0 p100 c0 t32"},
@@ -150,7 +153,8 @@ INSTANTIATE_TEST_SUITE_P(Table, ShotScenario, ::testing::ValuesIn(shots));
 
 TEST(Projectiles, EveryOverlappedEnemyIsHitAndDyingOnesLetShotsThrough) {
     TestWorld w;
-    SpawnPoint points[3] = {{Origin + 15, Origin + 60, Type, 0, 1}, {Origin + 20, Origin + 60, Type, 0, 1},
+    SpawnPoint points[3] = {{Origin + 15, Origin + 60, Type, 0, 1},
+                            {Origin + 20, Origin + 60, Type, 0, 1},
                             {Origin + 25, Origin + 60, Type, 0, 1}};
     for (int i = 0; i < 3; i++) w->actorSlots[i] = new Enemy(&points[i]);
     w->actorSlots[2]->health = 0;

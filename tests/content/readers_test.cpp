@@ -94,7 +94,7 @@ TEST(TokenReader, RefusesFilesThatAreNotRegular) {
     ScratchDir dir;
     std::string fifo = dir.path() + "/fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    std::string marked = dir.write("marked.txt", "\xEF\xBB\xBF" "1 2");
+    std::string marked = dir.write("marked.txt", std::string("\xEF\xBB\xBF") + "1 2");
     const std::pair<std::string, const char*> refused[] = {
         {fifo, "not a regular file"}, {"/dev/zero", "not a regular file"}, {marked, "byte-order mark"}};
     for (const auto& [path, reason] : refused) {
@@ -106,6 +106,7 @@ TEST(TokenReader, RefusesFilesThatAreNotRegular) {
 }
 
 TEST(Bitmap, RejectsWhatTheGameCannotUse) {
+    // clang-format off
     const std::pair<std::function<void(BitmapFile&, std::string&)>, const char*> broken[] = {
         {[](BitmapFile& f, std::string&) { f.bitsPerPixel = 24; }, "has 24 bits per pixel, pictures must have 8\n"},
         {[](BitmapFile& f, std::string&) { f.compression = 1; }, "is compressed (method 1), pictures must be uncompressed\n"},
@@ -121,6 +122,7 @@ TEST(Bitmap, RejectsWhatTheGameCannotUse) {
         {[](BitmapFile& f, std::string&) { f.height = 3; }, "is truncated: 70 bytes, its header needs 74\n"},
         {[](BitmapFile& f, std::string& b) { b = bitmapBytes(f).substr(0, 40); }, "is too short for a bitmap header (40 bytes)\n"},
     };
+    // clang-format on
     for (const auto& [change, message] : broken) EXPECT_EQ(loadBitmap(change), message);
 }
 

@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr int32_t MaxSettlePasses = 400;   // a move that has not come to rest by then is dropped
+constexpr int32_t MaxSettlePasses = 400;  // a move that has not come to rest by then is dropped
 constexpr int32_t MaxClimbPasses = 600;
-constexpr int32_t ClimbStopEvery = 12;     // passes between the places a climb may stop
+constexpr int32_t ClimbStopEvery = 12;  // passes between the places a climb may stop
 constexpr int32_t SteerHolds[] = {8, 16, 60};
 constexpr int32_t SteerDelays[] = {6, 12, 18};
 constexpr int32_t WalkPasses[] = {1, 3};
@@ -90,8 +90,8 @@ bool PlayerSnapshot::operator==(const PlayerSnapshot& o) const {
 }
 
 PlayerSnapshot snapshotOf(const Player& p) {
-    return PlayerSnapshot{p.body.x, p.body.y, p.body.vx, p.body.vy, p.state, p.nextState,
-                          p.anim, p.nextAnim, p.frame, p.body.facingLeft};
+    return PlayerSnapshot{p.body.x,    p.body.y, p.body.vx,  p.body.vy, p.state,
+                          p.nextState, p.anim,   p.nextAnim, p.frame,   p.body.facingLeft};
 }
 
 bool atRest(const Player& before, const Player& after) {

@@ -37,18 +37,21 @@ struct Probe {
 class Frame : public ::testing::Test {
 protected:
     Frame() {
-        w->backgroundTexture = makeTexture(1024, 1024, [](int x, int y) { return rgba(x < 640 && y < 640 ? 90 : 250, 0, 0); });
+        w->backgroundTexture =
+            makeTexture(1024, 1024, [](int x, int y) { return rgba(x < 640 && y < 640 ? 90 : 250, 0, 0); });
         // Alpha 26/255 is at most 0.1 and not drawn, 27/255 is drawn opaque: the last atlas row and the empty bar.
         w->tileAtlasTexture =
             makeTexture(512, 256, [](int x, int y) { return rgba(x / 32 * 16, y / 32 * 30, 200, y < 224 ? 255 : 26); });
         w->healthbarTexture = makeTexture(8, 8, [](int, int) { return rgba(0, 255, 0); });
         w->emptybarTexture = makeTexture(8, 8, [](int, int) { return rgba(0, 0, 255, 27); });
         // The sprite: left half red, right half green, its top rows blue.
-        w->projectileTypes[2].texture =
-            makeTexture(64, 64, [](int x, int y) { return y < 16 ? rgba(0, 0, 255) : rgba(x < 32 ? 255 : 0, x < 32 ? 0 : 255, 0); });
+        w->projectileTypes[2].texture = makeTexture(64, 64, [](int x, int y) {
+            return y < 16 ? rgba(0, 0, 255) : rgba(x < 32 ? 255 : 0, x < 32 ? 0 : 255, 0);
+        });
         for (int part = 0; part < 16; part++) {
             w->player.partTextures[part] = makeTexture(8, 8, [part](int, int) { return rgba(part * 15, 100, 50); });
-            w->enemyTypes[4].partTextures[part] = makeTexture(8, 8, [part](int, int) { return rgba(part * 15, 200, 50); });
+            w->enemyTypes[4].partTextures[part] =
+                makeTexture(8, 8, [part](int, int) { return rgba(part * 15, 200, 50); });
         }
         w->rooms[25][25].tiles[5][4] = 17;
         w->rooms[25][25].tiles[6][6] = 113;
@@ -103,6 +106,7 @@ TEST_F(Frame, DrawsRoomsFiguresSpritesAndTheHealthBar) {
               {"nothing where part 0 would be unmirrored", 215 - 20, 260 - 40, rgba(90, 0, 0)},
               {"the enemy on its anchor, last part on top", 515, 260, rgba(225, 200, 50)},
               // Around part 1 (turned half a unit, mirrored) and the sprite (turned one unit, mirrored).
+              // clang-format off
               {"part 1, one side", 185 + 17, 280 + 5, 0xff32640fu}, {"part 1, below it", 185 + 5, 280 + 17, 0xff00005au},
               {"part 1, the other side", 185 - 17, 280 + 5, 0xff00005au}, {"part 1, below that", 185 - 5, 280 + 17, 0xff32640fu},
               {"sprite, right", 400 + 40, 300, 0xff00005au}, {"sprite, below right", 400 + 25, 300 + 25, 0xff00005au},
@@ -112,6 +116,7 @@ TEST_F(Frame, DrawsRoomsFiguresSpritesAndTheHealthBar) {
               {"sprite, a", 400 + 20, 300 - 6, 0xff0000ffu}, {"sprite, b", 400 - 6, 300 - 20, 0xff0000ffu},
               {"sprite, c", 400 - 20, 300 + 6, 0xff00ff00u}, {"sprite, d", 400 + 6, 300 + 20, 0xff00ff00u},
               {"sprite, near the right", 400 + 12, 300 + 4, 0xff0000ffu}, {"sprite, near the left", 400 - 12, 300 - 4, 0xff00ff00u},
+              // clang-format on
           });
 }
 

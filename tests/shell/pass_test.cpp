@@ -32,7 +32,8 @@ TEST(Pass, StepsInTheGamesOrder) {
     w->cameraY = Room25 + 300 - 208 - 5;
     // Room (26, 25) holds a spawn point; an enemy in room (24, 25) is two rooms from the new room;
     // one in room (26, 25) shoots this pass.
-    SpawnPoint points[3] = {{26 * 640 + 300, Room25 + 600, 3, 0, 1}, {24 * 640 + 300, Room25 + 600, 3, 0, 1},
+    SpawnPoint points[3] = {{26 * 640 + 300, Room25 + 600, 3, 0, 1},
+                            {24 * 640 + 300, Room25 + 600, 3, 0, 1},
                             {26 * 640 + 300, Room25 + 370, 3, 0, 1}};
     w->rooms[26][25].spawnCount = 1;
     w->rooms[26][25].spawns[0] = points[0];
@@ -78,7 +79,9 @@ TEST_P(KeyScenario, ReachesThePlayer) {
     w->player.init(Room25 + 64, Room25 + 67, 0);
     w->cameraX = w->cameraY = Room25;
     bool quit = false;
-    runScript(c.script, {[](int32_t key, bool down) { nullPlatformQueue({down ? EventKeyDown : EventKeyUp, key}); },
+    runScript(c.script, {[](int32_t key, bool down) {
+                             nullPlatformQueue({down ? EventKeyDown : EventKeyUp, key});
+                         },
                          [&quit] { quit = !runPass() || quit; }});
     int shots = 0;
     for (const Projectile& p : w->projectiles) shots += p.type != ProjectileFree;

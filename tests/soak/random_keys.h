@@ -31,13 +31,13 @@ private:
 
     std::mt19937 random;  // the raw engine: the same sequence from every standard library
     Stretch stretch = Play;
-    int32_t passesLeft = 0;  // of the current stretch
-    int32_t runKey = KeyRight;  // held through a run
-    int32_t shooterSlot = -1;   // sought through a seek
-    int32_t lastX = 0;          // where the player was in the pass before
-    int32_t stuckPasses = 0;    // seeking without getting anywhere
-    std::vector<RoomXY> route;  // the maze's rooms in the order a walk meets them
-    size_t goal = 0;            // the room of the route travels head for
+    int32_t passesLeft = 0;       // of the current stretch
+    int32_t runKey = KeyRight;    // held through a run
+    int32_t shooterSlot = -1;     // sought through a seek
+    int32_t lastX = 0;            // where the player was in the pass before
+    int32_t stuckPasses = 0;      // seeking without getting anywhere
+    std::vector<RoomXY> route;    // the maze's rooms in the order a walk meets them
+    size_t goal = 0;              // the room of the route travels head for
     std::deque<PassEvents> move;  // the rest of the planned move being played
     Player before;                // the player a pass ago, to see it come to rest
 };

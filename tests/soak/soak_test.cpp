@@ -93,9 +93,10 @@ TEST(Soak, RandomPlayWithDeathsAndRestarts) {
         rooms.insert({game.roomX(), game.roomY()});
     }
     std::set<int32_t> types = typesInTheMaze();
-    printf("soak: %ld passes, %ld restarts, %zu rooms entered, %zu of the maze's %zu enemy types met, up to %d "
-           "enemies at once\n",
-           passes, restarts, rooms.size(), typesMet.size(), types.size(), mostEnemies);
+    printf(
+        "soak: %ld passes, %ld restarts, %zu rooms entered, %zu of the maze's %zu enemy types met, up to %d "
+        "enemies at once\n",
+        passes, restarts, rooms.size(), typesMet.size(), types.size(), mostEnemies);
     EXPECT_GE(restarts, 1 + passes / PassesPerRestart) << "the play did not die often enough to test restarts";
     if (passes >= LongSoak) {
         EXPECT_GE(rooms.size(), RoomsOfALongSoak);
@@ -103,7 +104,7 @@ TEST(Soak, RandomPlayWithDeathsAndRestarts) {
     }
 
     // Room numbers truncate toward zero: x -1 is still column 0, x -700 is column -1.
-    const int32_t places[][2] = {{-1, -1},     {-700, 16320}, {-5000, 16320}, {32050, 16320},
+    const int32_t places[][2] = {{-1, -1},      {-700, 16320},  {-5000, 16320}, {32050, 16320},
                                  {16320, -700}, {16320, 32050}, {32639, 32639}, {1000000, -1000000}};
     for (const auto& [x, y] : places) {
         Body& body = world->player.body;

@@ -90,8 +90,8 @@ std::string mapText(const std::vector<std::string>& templates) {
 std::string keyPoseText(int32_t base) {
     std::string text;
     for (int32_t joint = 0; joint < PartCount; joint++) {
-        text += std::to_string(base + joint) + " " + std::to_string(base - joint) + " " +
-                std::to_string(base / 4.0) + "\n";
+        text +=
+            std::to_string(base + joint) + " " + std::to_string(base - joint) + " " + std::to_string(base / 4.0) + "\n";
     }
     return text;
 }

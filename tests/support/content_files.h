@@ -11,10 +11,10 @@ struct BitmapFile {
     int32_t width;
     int32_t height;
     std::vector<std::array<uint8_t, 3>> palette;  // red, green, blue
-    std::vector<uint8_t> storedPixels;             // as in the file: bottom row first
+    std::vector<uint8_t> storedPixels;            // as in the file: bottom row first
     int32_t bitsPerPixel = 8;
     int32_t compression = 0;
-    int32_t colorCount = -1;  // written into the header; -1 = the palette's size
+    int32_t colorCount = -1;      // written into the header; -1 = the palette's size
     int32_t infoHeaderSize = 40;  // 108 and 124 as GIMP writes them, colour masks filled in
     int32_t gapBeforePixels = 0;  // bytes between the palette and the pixels
     std::string signature = "BM";

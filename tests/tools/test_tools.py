@@ -1,23 +1,22 @@
 """The build's own tools: the content checker on broken copies of data/, the world map,
 the room compiler and the generated sounds. Run by CTest with CHECK_CONTENT, WORLD_MAP and
-CONTENT_ROOT set."""
+CONTENT_ROOT set, from the repository root."""
 import math
 import os
 import re
 import shutil
 import struct
 import subprocess
-import sys
 import tempfile
 import unittest
 import wave
 
+from tools.content import make_rooms
+from tools.content.animation.sequences import animation_table
+from tools.content.sound.effects import EFFECTS, LOUDNESS_DBFS, PEAK_LIMIT_DBFS
+from tools.content.sound.synth import loudest_window_rms
+
 ROOT = os.environ.get("CONTENT_ROOT", "")
-sys.path.insert(0, os.path.join(ROOT, "tools", "content"))
-import make_rooms  # noqa: E402
-from animation.sequences import animation_table  # noqa: E402
-from sound.effects import EFFECTS, LOUDNESS_DBFS, PEAK_LIMIT_DBFS  # noqa: E402
-from sound.synth import loudest_window_rms  # noqa: E402
 
 WALL, EMPTY, PLATFORM, LADDER, LADDER_TOP = 8, 0, 74, 85, 69
 START = (3, 1)  # the template of the start room (25, 25): mask 3, the second

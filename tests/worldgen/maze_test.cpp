@@ -95,7 +95,8 @@ TEST_F(WorldSetup, DrawsTheSameMazeAndTemplatesEveryTime) {
 
 // The maze picture replaces a link planted under its name, never writing through it.
 TEST_F(WorldSetup, ReplacesALinkedMazePictureWhole) {
-    for (int (*plant)() : {+[] { return symlink("victim", "happy.txt"); }, +[] { return link("victim", "happy.txt"); }}) {
+    for (int (*plant)() :
+         {+[] { return symlink("victim", "happy.txt"); }, +[] { return link("victim", "happy.txt"); }}) {
         remove("happy.txt");
         std::ofstream("victim") << "victim\n";
         ASSERT_EQ(plant(), 0);
@@ -149,7 +150,8 @@ TEST_F(WorldSetup, CutsTexturesFromTheFirstSceneryAndEachSkin) {
     EXPECT_EQ(w->projectileTypes[5].damage, 10);
     // Scenery stays sharp; figures and shots, turned and scaled, are smoothed.
     std::vector<GLint> filters;
-    for (uint32_t t : {w->backgroundTexture, w->tileAtlasTexture, w->player.partTextures[3], w->projectileTypes[0].texture}) {
+    for (uint32_t t :
+         {w->backgroundTexture, w->tileAtlasTexture, w->player.partTextures[3], w->projectileTypes[0].texture}) {
         glBindTexture(GL_TEXTURE_2D, t);
         glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &filters.emplace_back());
     }

@@ -8,7 +8,7 @@ constexpr int32_t SideDoorTopRow = 13;     // the opening of a left or right doo
 constexpr int32_t SideDoorBottomRow = 16;  // (the floor under it is row 17)
 constexpr int32_t ShaftLeftCol = 8;        // the opening of an up or down door
 constexpr int32_t ShaftRightCol = 11;
-constexpr int32_t LadderCol = 10;          // the ladder runs through every up and down door
+constexpr int32_t LadderCol = 10;  // the ladder runs through every up and down door
 
 // The collision class a cell on a room's edge must have for the room's door mask:
 // ClassWall where no door opens, ClassLadder in a vertical door's ladder column,

@@ -7,7 +7,7 @@
 #include <vector>
 
 struct Spot {
-    int32_t x;      // the player's top-left corner at the start of a pass
+    int32_t x;  // the player's top-left corner at the start of a pass
     int32_t y;
     bool onLadder;  // hanging on a ladder, which it leaves only by jumping; else standing
 };

@@ -14,7 +14,7 @@ namespace {
 constexpr int ContextSide = 64;  // nothing is drawn: the context only takes the uploads
 
 OSMesaContext context = nullptr;
-std::vector<unsigned char> pixels(ContextSide * ContextSide * 4);
+std::vector<unsigned char> pixels(ContextSide* ContextSide * 4);
 
 bool makeContext() {
     context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int32_t EnemyHalfWidth = 15;  // every enemy's box is 30 x 60 above its feet
 constexpr int32_t EnemyHeight = 60;
-constexpr int32_t ClimberRows = 2;      // free rows a player needs above a ladder's top
+constexpr int32_t ClimberRows = 2;  // free rows a player needs above a ladder's top
 constexpr int32_t LastTile = RoomTiles - 1;
 
 int32_t classAt(const RoomTemplate& room, int32_t row, int32_t col) { return conv[room.tiles[row][col]]; }
@@ -26,9 +26,7 @@ bool bearsWeight(int32_t cls) {
 }
 bool isLadder(int32_t cls) { return cls == ClassLadder || cls == ClassLadderTop; }
 
-bool edgeCellFits(int32_t wanted, int32_t cls) {
-    return cls == wanted || (wanted == ClassEmpty && cls == ClassInert);
-}
+bool edgeCellFits(int32_t wanted, int32_t cls) { return cls == wanted || (wanted == ClassEmpty && cls == ClassInert); }
 
 const char* describeWanted(int32_t wanted) {
     if (wanted == ClassWall) return "a wall";
@@ -98,8 +96,7 @@ void checkSpawn(int32_t index, const RoomTemplate& room, int32_t i) {
     for (int32_t row = top / TilePixels; row <= bottom / TilePixels; row++) {
         for (int32_t col = left / TilePixels; col <= right / TilePixels; col++) {
             if (!blocks(classAt(room, row, col))) continue;
-            reportProblem("%s: the enemy's box overlaps the solid cell at row %d, column %d", where.c_str(), row,
-                          col);
+            reportProblem("%s: the enemy's box overlaps the solid cell at row %d, column %d", where.c_str(), row, col);
             return;
         }
     }
@@ -122,9 +119,10 @@ void checkLadderColumns(int32_t index, const RoomTemplate& room) {
                 bool besideFree = col > 0 && !blocks(classAt(room, r, col - 1));
                 bool aboveFree = r == row || !blocks(classAt(room, r, col));
                 if (besideFree && aboveFree) continue;
-                reportProblem("%s: the ladder at row %d, column %d cannot be climbed: row %d is solid where the "
-                              "climber goes",
-                              templateName(index).c_str(), row, col, r);
+                reportProblem(
+                    "%s: the ladder at row %d, column %d cannot be climbed: row %d is solid where the "
+                    "climber goes",
+                    templateName(index).c_str(), row, col, r);
                 return;
             }
         }

@@ -1,19 +1,16 @@
-#!/usr/bin/env python3
 """Writes every picture and the content list into the folder given as the
 one argument: the skins, the cavern scenery, the projectile, the bars."""
 import os
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-
-from art.background import make_background  # noqa: E402
-from art.bmp import write_bmp  # noqa: E402
-from art.cast import CAST, PLAYER  # noqa: E402
-from art.content_list import contents_text  # noqa: E402
-from art.figure import paint_figure  # noqa: E402
-from art.hud import BOSS, EMPTY_HEALTH, FULL_HEALTH, ITEM, bar_segment, bolt, bullet  # noqa: E402
-from art.skins import compose_skin  # noqa: E402
-from art.tiles import make_atlas  # noqa: E402
+from .art.background import make_background
+from .art.bmp import write_bmp
+from .art.cast import CAST, PLAYER
+from .art.content_list import contents_text
+from .art.figure import paint_figure
+from .art.hud import BOSS, EMPTY_HEALTH, FULL_HEALTH, ITEM, bar_segment, bolt, bullet
+from .art.skins import compose_skin
+from .art.tiles import make_atlas
 
 SCENERY = "cavern"
 PROJECTILE = "bolt"
@@ -27,7 +24,7 @@ def save(folder, relative, canvas):
 
 def main(argv):
     if len(argv) != 2:
-        sys.stderr.write("usage: make_art.py OUTPUT_FOLDER\n")
+        sys.stderr.write("usage: python3 -m tools.content.make_art OUTPUT_FOLDER\n")
         return 2
     out = argv[1]
     player_parts = paint_figure(PLAYER)

@@ -1,7 +1,6 @@
-#!/usr/bin/env python3
 """Compiles the room pictures in tools/content/rooms/ into OUTDIR/map.txt.
 
-Usage: make_rooms.py OUTDIR
+Usage: python3 -m tools.content.make_rooms OUTDIR
 
 Every room file is a 20 x 20 character picture under a few "key: value" lines;
 rooms/legend.txt says which tile code each character stands for. Lower-case
@@ -145,7 +144,7 @@ def compile_rooms(rooms_dir):
 
 def main(argv):
     if len(argv) != 2:
-        sys.stderr.write("usage: make_rooms.py OUTDIR\n")
+        sys.stderr.write("usage: python3 -m tools.content.make_rooms OUTDIR\n")
         return 2
     rooms_dir = os.path.join(os.path.dirname(os.path.abspath(__file__)), "rooms")
     try:

@@ -7,8 +7,8 @@ namespace {
 
 constexpr double DegreesPerAngleUnit = 60.0;
 constexpr double Pi = 3.14159265358979323846;
-constexpr uint32_t AlphaTestTimesTen = 255;  // drawn when alpha / 255 > 0.1
-constexpr int32_t MeasureSide = 1024;        // figure units around the anchor, far beyond any figure
+constexpr uint32_t AlphaTestTimesTen = 255;    // drawn when alpha / 255 > 0.1
+constexpr int32_t MeasureSide = 1024;          // figure units around the anchor, far beyond any figure
 constexpr uint32_t OpaqueAlpha = 0xff000000u;  // the alpha test draws what it keeps fully opaque
 
 bool passesAlphaTest(uint32_t color) { return alphaOf(color) * 10 > AlphaTestTimesTen; }

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int32_t Supersampling = 4;  // drawn this many times larger, then averaged down
+constexpr int32_t Supersampling = 4;      // drawn this many times larger, then averaged down
 constexpr float MarginShare = 1.0f / 16;  // of the icon's side, left free on each side
 
 uint32_t channel(uint32_t color, int shift) { return (color >> shift) & 0xffu; }

@@ -74,7 +74,8 @@ def killers(output):
     names += re.findall(r"^\[  FAILED  \] (\S+?)(?:, where|\s\(|$)", output, re.M)
     seen = []
     for name in names:
-        if name not in seen and not re.match(r"Running|Note|\d|Start|Test|Label|Total|The following|Errors|\w+ +=", name):
+        noise = re.match(r"Running|Note|\d|Start|Test|Label|Total|The following|Errors|\w+ +=", name)
+        if name not in seen and not noise:
             seen.append(name)
     return "; ".join(seen[:2]) or "the build or a crash"
 

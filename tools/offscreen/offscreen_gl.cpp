@@ -11,8 +11,7 @@
 OffscreenGl::OffscreenGl() : buffer(Width * Height * 4) {
     context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
     if (!context) return;
-    if (!OSMesaMakeCurrent(context, buffer.data(), GL_UNSIGNED_BYTE, Width, Height) ||
-        !glGetString(GL_RENDERER)) {
+    if (!OSMesaMakeCurrent(context, buffer.data(), GL_UNSIGNED_BYTE, Width, Height) || !glGetString(GL_RENDERER)) {
         OSMesaDestroyContext(context);
         context = nullptr;
         return;

@@ -26,4 +26,3 @@ bool PlayHarness::pass() {
     glFlush();
     return running;
 }
-

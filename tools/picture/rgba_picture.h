@@ -9,8 +9,7 @@ struct RgbaPicture {
     int32_t height = 0;
     std::vector<uint32_t> pixels;  // width * height, all transparent black when made
 
-    RgbaPicture(int32_t width, int32_t height)
-        : width(width), height(height), pixels(size_t(width) * height, 0) {}
+    RgbaPicture(int32_t width, int32_t height) : width(width), height(height), pixels(size_t(width) * height, 0) {}
     uint32_t& at(int32_t x, int32_t y) { return pixels[size_t(y) * width + x]; }
     uint32_t at(int32_t x, int32_t y) const { return pixels[size_t(y) * width + x]; }
 };

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr uint32_t AlphaCutoff = 26;     // the game's alpha test draws only alpha above 0.1
+constexpr uint32_t AlphaCutoff = 26;       // the game's alpha test draws only alpha above 0.1
 constexpr uint32_t ClosedCellDimming = 3;  // closed cells at a third of their brightness
 constexpr int32_t MarkWidth = (PlayerWidth + MapShrink - 1) / MapShrink;  // every actor's box is 30 x 60
 constexpr int32_t MarkHeight = (PlayerHeight + MapShrink - 1) / MapShrink;
@@ -22,12 +22,12 @@ constexpr MarkColour OtherMark = {word(128, 128, 128), "grey"};
 
 // The types placed in rooms have the most distinct colours.
 constexpr MarkColour SpawnMarks[BehaviourTypeCount] = {
-    {word(60, 180, 75), "green"},     {word(145, 30, 180), "purple"},   {word(250, 190, 212), "pink"},
-    {word(0, 128, 128), "teal"},      {word(245, 130, 48), "orange"},   {word(220, 190, 255), "lavender"},
-    {word(170, 110, 40), "brown"},    {word(210, 245, 60), "lime"},     {word(240, 50, 230), "magenta"},
-    {word(255, 250, 200), "beige"},   {word(128, 0, 0), "maroon"},      {word(170, 255, 195), "mint"},
-    {word(128, 128, 0), "olive"},     {word(255, 225, 25), "yellow"},   {word(230, 25, 75), "red"},
-    {word(255, 215, 180), "apricot"}, {word(70, 240, 240), "cyan"},     {word(0, 130, 200), "blue"},
+    {word(60, 180, 75), "green"},     {word(145, 30, 180), "purple"}, {word(250, 190, 212), "pink"},
+    {word(0, 128, 128), "teal"},      {word(245, 130, 48), "orange"}, {word(220, 190, 255), "lavender"},
+    {word(170, 110, 40), "brown"},    {word(210, 245, 60), "lime"},   {word(240, 50, 230), "magenta"},
+    {word(255, 250, 200), "beige"},   {word(128, 0, 0), "maroon"},    {word(170, 255, 195), "mint"},
+    {word(128, 128, 0), "olive"},     {word(255, 225, 25), "yellow"}, {word(230, 25, 75), "red"},
+    {word(255, 215, 180), "apricot"}, {word(70, 240, 240), "cyan"},   {word(0, 130, 200), "blue"},
 };
 
 uint32_t channel(uint32_t colour, int32_t shift) { return (colour >> shift) & 0xff; }
@@ -117,8 +117,8 @@ MapPicture drawWorldMap() {
     map.height = (maxY - minY + 1) * MapRoomSide;
     map.pixels.assign(map.width * map.height, Outline);
 
-    uint32_t* background = expandIndexed(RoomPixels, RoomPixels, RoomPixels, RoomPixels,
-                                         world->backgrounds[0].colors, world->backgrounds[0].indices);
+    uint32_t* background = expandIndexed(RoomPixels, RoomPixels, RoomPixels, RoomPixels, world->backgrounds[0].colors,
+                                         world->backgrounds[0].indices);
     uint32_t* atlas = expandIndexed(AtlasWidth, AtlasHeight, AtlasWidth, AtlasHeight, world->tileAtlases[0].colors,
                                     world->tileAtlases[0].indices);
     std::vector<uint32_t> roomPixels(RoomPixels * RoomPixels);

@@ -5,7 +5,7 @@ forwards/up; torso and head + leans forwards; arms are (upper arm, forearm),
 legs (thigh, shin). Ground poses stand on their lowest point; air poses hang
 from a hip fixed to the box.
 """
-from animation.posing import AIR_HIP, key, vary
+from .posing import AIR_HIP, key, vary
 
 # Aim directions of the gun (its swing): the shot table's eight directions
 # come down to five in the figure's own frame, since it is mirrored.

@@ -5,7 +5,7 @@ forearm), legs (thigh, shin). Angle conventions are those of skeleton.py.
 A pose stands on the ground unless it gives a hip position (figures in the
 air hang from a hip fixed relative to their box).
 """
-from animation import skeleton
+from . import skeleton
 
 AIR_HIP = (0.0, -66.0)  # hip of a figure in the air: legs free, head at the box top
 

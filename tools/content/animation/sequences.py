@@ -5,7 +5,7 @@ A step shows its key pose and then moves towards the next one; the last
 step moves towards the final pose, which is never shown itself. Looping
 animations end heading back to their first pose.
 """
-from animation.poses import TUMBLE_TURNS
+from .poses import TUMBLE_TURNS
 
 ANIMATION_COUNT = 67  # the game uses indices up to 66
 # Every loop lasts the same: the game switches between loops without

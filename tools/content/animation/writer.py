@@ -1,8 +1,8 @@
 """Formats the animation file: the key poses as joints, then the animations
 as steps over pose numbers. Words stand only where the reader skips them."""
-from animation.posing import solve
-from animation.poses import KEY_POSES
-from animation.sequences import animation_table
+from .posing import solve
+from .poses import KEY_POSES
+from .sequences import animation_table
 
 
 def number(value):

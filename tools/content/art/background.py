@@ -4,9 +4,9 @@ warped and split by joints, and repeats seamlessly, since every room shows
 the same picture side by side."""
 import bisect
 
-from art.canvas import Canvas
-from art.colours import mix
-from art.noise import fractal_noise, hash01
+from .canvas import Canvas
+from .colours import mix
+from .noise import fractal_noise, hash01
 
 SIZE = 640
 GRAIN = 2                       # the wall is painted in 2x2 pixel dabs

@@ -6,7 +6,7 @@ centre lies inside a shape. None is a transparent pixel.
 """
 import math
 
-from art.bmp import MAGENTA
+from .bmp import MAGENTA
 
 
 def _normalise(v):

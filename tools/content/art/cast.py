@@ -4,14 +4,14 @@ Skin s is enemy type s's look (and lends the player its part s). The types
 the rooms place have a design each; the others wear a colour variant of the
 design of their behaviour, so any of them could be placed too.
 """
-from art.designs.bat import Bat
-from art.designs.bouncer import Bouncer
-from art.designs.brute import Brute
-from art.designs.crawler import Crawler
-from art.designs.gunner import Gunner
-from art.designs.hero import Hero
-from art.designs.sentry import Sentry
-from art.designs.wraith import Wraith
+from .designs.bat import Bat
+from .designs.bouncer import Bouncer
+from .designs.brute import Brute
+from .designs.crawler import Crawler
+from .designs.gunner import Gunner
+from .designs.hero import Hero
+from .designs.sentry import Sentry
+from .designs.wraith import Wraith
 
 PLAYER = Hero()
 

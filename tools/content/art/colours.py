@@ -18,4 +18,3 @@ def ramp(base, shadow_depth=0.72, shine=0.45):
         mix(base, HIGHLIGHT, shine * 0.5),
         mix(base, HIGHLIGHT, shine),
     ]
-

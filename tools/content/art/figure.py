@@ -6,9 +6,9 @@ chest and head) exactly as the skeleton places it: the joints it shares
 with its neighbours sit at the skeleton's pivot and joint points, so the
 parts meet whatever the pose. Far-side parts are painted darker.
 """
-from animation.skeleton import BONES, PARTS, kind_of
-from art.canvas import Canvas
-from art.colours import SHADOW, mix
+from ..animation.skeleton import BONES, PARTS, kind_of
+from .canvas import Canvas
+from .colours import SHADOW, mix
 
 BLOCK = 64
 FAR_SIDE_SHADE = 0.28  # how much darker the far arm and leg are

@@ -1,6 +1,6 @@
 """Health bar segments, the other bars, and the projectile pictures."""
-from art.canvas import Canvas
-from art.colours import ramp
+from .canvas import Canvas
+from .colours import ramp
 
 BAR_WIDTH, BAR_HEIGHT = 8, 16   # one segment, drawn 1:1 on the screen
 SHOT = 64                       # projectile pictures are 64 x 64

@@ -1,7 +1,6 @@
-#!/usr/bin/env python3
 """Preview pictures of the generated content, for looking at, not shipping.
 
-  python3 tools/content/art/preview.py DATA_FOLDER OUTPUT_FOLDER
+  python3 -m tools.content.art.preview DATA_FOLDER OUTPUT_FOLDER
 
 Writes atlas.png (the tile atlas), figures.png
 (the player and every enemy type in their animations, drawn as the game
@@ -13,13 +12,11 @@ import math
 import os
 import sys
 
-sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-
-from animation.reader import read_animations  # noqa: E402
-from art.bmp import decode_bmp  # noqa: E402
-from art.content_list import parse_contents  # noqa: E402
-from art.png import write_png  # noqa: E402
-from art.skins import PART_BLOCK  # noqa: E402
+from ..animation.reader import read_animations
+from .bmp import decode_bmp
+from .content_list import parse_contents
+from .png import write_png
+from .skins import PART_BLOCK
 
 TRANSPARENT = (68.0, 68.0, 68.0, 0.0)  # what the game makes of magenta
 ALPHA_CUT = 0.1 * 255
@@ -231,7 +228,7 @@ def templates_sheet(background, atlas, grids, columns=6):
 
 def main(argv):
     if len(argv) != 3:
-        sys.stderr.write("usage: preview.py DATA_FOLDER OUTPUT_FOLDER\n")
+        sys.stderr.write("usage: python3 -m tools.content.art.preview DATA_FOLDER OUTPUT_FOLDER\n")
         return 2
     data, out = argv[1], argv[2]
     os.makedirs(out, exist_ok=True)

@@ -7,9 +7,9 @@ enemy type s's look in its other blocks; skins 16 and 17 are enemies only.
 The player's parts taken by the enemy types the rooms use (4, 7, 8, 13:
 hands and feet; 14: the gun) are small, so those enemies still look whole.
 """
-from animation.skeleton import PARTS
-from art.canvas import Canvas
-from art.figure import BLOCK
+from ..animation.skeleton import PARTS
+from .canvas import Canvas
+from .figure import BLOCK
 
 # Which block of a skin holds which part (fixed by the game).
 PART_BLOCK = (5, 6, 7, 12, 13, 14, 11, 4, 0, 10, 9, 8, 3, 2, 15, 1)

@@ -3,9 +3,9 @@ decorations that do not block (drawn small or dark, with the background
 showing around them, so they never pass for walls)."""
 import math
 
-from art.colours import mix, ramp
-from art.noise import hash01
-from art.tile_solids import DARK_STEEL, ROCK, STEEL, TILE, WOOD
+from .colours import mix, ramp
+from .noise import hash01
+from .tile_solids import DARK_STEEL, ROCK, STEEL, TILE, WOOD
 
 ROPE = ramp((196, 170, 110), shadow_depth=0.6, shine=0.4)
 BONE = ramp((224, 214, 190), shadow_depth=0.6, shine=0.5)
@@ -314,4 +314,3 @@ def lantern(c, light):
 def cave_mouth(c, seed):
     c.ellipse(16, 18, 13, 11, [(6, 4, 10)] * 5)
     c.ellipse(16, 18, 13, 11, (30, 24, 36), within=lambda u, v: (u - 16) ** 2 / 169.0 + (v - 18) ** 2 / 121.0 > 0.7)
-

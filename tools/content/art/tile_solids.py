@@ -7,9 +7,9 @@ pixels, so a tile joins itself seamlessly in every direction.
 """
 import math
 
-from art.colours import ramp
-from art.noise import cell_edges, fractal_noise, hash01
-from art.canvas import ramp_at
+from .colours import ramp
+from .noise import cell_edges, fractal_noise, hash01
+from .canvas import ramp_at
 
 TILE = 32
 
@@ -246,4 +246,3 @@ def cracked(body, seed, glow=None):
         frame(c, CRACK, 1)
         cracks(c, CRACK, seed, glow)
     return painter
-

@@ -6,12 +6,11 @@ open between rails, and codes that block nothing are small or dim props.
 """
 from functools import partial as with_args
 
-from art.canvas import Canvas
-from art import tile_props as props
-from art import tile_solids as solids
-from art.tile_solids import (BLUE_ROCK, BRICK, CRYSTAL, DARK_BRICK, DARK_STEEL, DEEP_ROCK, DIRT,
-                             EMBER, GOLD, ICE, MOSS, OBSIDIAN, ROCK, RUBY, SANDSTONE, STEEL, TILE,
-                             WOOD)
+from .canvas import Canvas
+from . import tile_props as props
+from . import tile_solids as solids
+from .tile_solids import (BLUE_ROCK, BRICK, CRYSTAL, DARK_BRICK, DARK_STEEL, DEEP_ROCK, DIRT, EMBER, GOLD, ICE, MOSS,
+                          OBSIDIAN, ROCK, RUBY, SANDSTONE, STEEL, TILE, WOOD)
 
 ATLAS_COLUMNS, ATLAS_ROWS = 16, 8
 ATLAS_WIDTH, ATLAS_HEIGHT = ATLAS_COLUMNS * TILE, ATLAS_ROWS * TILE

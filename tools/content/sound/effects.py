@@ -1,7 +1,7 @@
 """The eleven effects, one per thing a player should hear. Every recipe is a
 few oscillators or noise shaped by envelopes and filters; seeds are fixed."""
-from sound.synth import (attack_decay, decay, glide, held_noise, high_pass, low_pass, mix, noise, saw, silence,
-                         sine, square, then, times, tremolo, triangle)
+from .synth import (attack_decay, decay, glide, held_noise, high_pass, low_pass, mix, noise, saw, silence, sine, square,
+                    then, times, tremolo, triangle)
 
 LOUDNESS_DBFS = -16.0   # of each effect's loudest 50 ms
 PEAK_LIMIT_DBFS = -3.0  # headroom for effects that overlap

@@ -2,7 +2,7 @@
 import struct
 import wave
 
-from sound.synth import RATE
+from .synth import RATE
 
 
 def write_wav(path, samples):

@@ -1,7 +1,7 @@
 """Wave flyer: a purple bat-thing with great ears and orange eyes whose
 arms are membrane wings; its thin legs dangle below."""
-from art.colours import ramp
-from art.figure import Design, joint, pivot
+from ..colours import ramp
+from ..figure import Design, joint, pivot
 
 FUR = ramp((104, 60, 128))
 CHEST_FUR = ramp((150, 110, 170))

@@ -2,8 +2,8 @@
 which curls up and tumbles when it bounces."""
 import math
 
-from art.colours import ramp
-from art.figure import Design, joint, pivot
+from ..colours import ramp
+from ..figure import Design, joint, pivot
 
 BELL = ramp((236, 120, 30))
 SPOTS = (255, 200, 90)

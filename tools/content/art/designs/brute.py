@@ -1,7 +1,7 @@
 """Wall walker: a heavy brute in red plate armour with a horned iron
 helmet, spiked bracers and a mace."""
-from art.colours import ramp
-from art.figure import Design, joint, pivot
+from ..colours import ramp
+from ..figure import Design, joint, pivot
 
 PLATE = ramp((186, 50, 36))
 IRON = ramp((86, 88, 98), shine=0.55)

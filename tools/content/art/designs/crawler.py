@@ -1,7 +1,7 @@
 """Ledge walker: a hunched green lizard with a toothy snout, spines down
 its back, a tail and a bone club."""
-from art.colours import ramp
-from art.figure import Design, joint, pivot
+from ..colours import ramp
+from ..figure import Design, joint, pivot
 
 SCALES = ramp((70, 150, 60))
 BELLY = ramp((206, 196, 96))

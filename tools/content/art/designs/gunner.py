@@ -1,7 +1,7 @@
 """Standing gunner: a heavy trooper in a helmet with glowing goggles, an
 armoured vest with an ammunition belt, tall boots and a long rifle."""
-from art.colours import ramp
-from art.figure import Design, joint, pivot
+from ..colours import ramp
+from ..figure import Design, joint, pivot
 
 SKIN = ramp((150, 104, 78))
 BOOT = ramp((44, 40, 44))

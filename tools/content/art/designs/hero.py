@@ -1,8 +1,8 @@
 """The player: a blue-suited explorer with a gold visor, white armour, a
 backpack and a compact blaster. Gloves and boots are plain dark grey, since
 some enemies wear the player's hands and feet."""
-from art.colours import ramp
-from art.figure import Design, joint, pivot
+from ..colours import ramp
+from ..figure import Design, joint, pivot
 
 SUIT = ramp((46, 96, 206))
 ARMOUR = ramp((200, 208, 222), shadow_depth=0.6, shine=0.6)

@@ -1,7 +1,7 @@
 """Hovering sentry drone: a metal orb with one glowing eye, an antenna,
 small manipulator arms and thrusters whose flames hang below it."""
-from art.colours import ramp
-from art.figure import Design, joint, pivot
+from ..colours import ramp
+from ..figure import Design, joint, pivot
 
 FLAME = ramp((255, 150, 30), shadow_depth=0.3, shine=0.9)
 DARK_METAL = ramp((62, 66, 78))

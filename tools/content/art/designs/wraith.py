@@ -1,8 +1,8 @@
 """Chaser: a hooded wraith in a ragged robe, with glowing eyes in the dark
 of its hood, bony claws and a staff topped by a glowing orb; its robe
 trails off in tatters where legs would be."""
-from art.colours import ramp
-from art.figure import Design, joint, pivot
+from ..colours import ramp
+from ..figure import Design, joint, pivot
 
 BONE = ramp((214, 206, 186), shine=0.5)
 VOID = (12, 8, 16)

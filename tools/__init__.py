@@ -1,0 +1,1 @@
+"""The build's own tools; tools.content is the one written in Python."""
