@@ -17,9 +17,11 @@ if ! clang++ -fsanitize=fuzzer,address,undefined "$probe" -o "$build_dir/probe" 
     exit 77
 fi
 
+# Presets are read from the source folder; the fuzzers run in the caller's, where they leave crash files.
 cd "$source_dir"
 cmake --preset fuzz > "$build_dir/configure.log" 2>&1 || { cat "$build_dir/configure.log"; exit 1; }
 cmake --build --preset fuzz > "$build_dir/build.log" 2>&1 || { cat "$build_dir/build.log"; exit 1; }
+cd "$OLDPWD"
 
 for target in $targets; do
     # New inputs go into the first folder, so the committed seeds stay as they are.
