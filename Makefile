@@ -8,9 +8,9 @@ JOBS ?= $(shell nproc)
 setup:
 	@tools/bootstrap test
 
+# The configurations are CMakePresets.json's; $(BUILD) takes the place of their build/.
 build: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DCAVERN_TOOLS=ON \
-		-DCAVERN_WEB_SITE=$(abspath $(WEB_BUILD))/site
+	cmake --preset default -B $(BUILD) -DCAVERN_WEB_SITE=$(abspath $(WEB_BUILD))/site
 	cmake --build $(BUILD) -j $(JOBS)
 
 # Only what the game needs, and only the game. It reads data/ from its working
@@ -18,7 +18,7 @@ build: setup
 # to the screen, sharp with nearest-neighbour sampling.
 play:
 	@tools/bootstrap play
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DCAVERN_TOOLS=OFF
+	cmake --preset play -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target cavern
 	SDL12COMPAT_SCALE_METHOD=$${SDL12COMPAT_SCALE_METHOD:-nearest} ./$(BUILD)/cavern
 
@@ -28,7 +28,7 @@ test: build web
 # The unit tier alone: what it needs built, then its tests (labels: unit, content, style, system,
 # e2e, fuzz, soak, install; ctest -L picks one).
 check: setup
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --preset default -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target unit_tests
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS) -L unit
 
@@ -69,6 +69,6 @@ world-map: build
 	./$(BUILD)/tools/world-map . $(BUILD)/world-map.png
 
 # The long soak: 100,000 passes of random play, half of it travelling the maze, under the address, undefined-behaviour
-# and leak sanitizers, built in $(BUILD)/soak-asan. make test runs a short one.
+# and leak sanitizers, built with the soak preset in build/soak-asan. make test runs a short one.
 soak: setup
-	tests/soak/run_soak.sh . $(BUILD)/soak-asan 100000
+	tests/soak/run_soak.sh . 100000

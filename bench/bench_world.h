@@ -1,7 +1,7 @@
 // The worlds the benchmarks time: the real World built from data/, with the
 // player standing in the start room, quiet or with every table full.
 #pragma once
-#include "tests/support/play_harness.h"
+#include "tools/offscreen/play_harness.h"
 
 // Passes until the player has landed in the start room; false if it never does.
 bool landInStartRoom(PlayHarness& harness);

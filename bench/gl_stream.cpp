@@ -2,7 +2,7 @@
 
 #include <GL/gl.h>
 
-#include "tests/support/offscreen_gl.h"
+#include "tools/offscreen/offscreen_gl.h"
 
 // The recording build of the renderer, under the names recording_gl.h gives it.
 void recordingRenderFrame();

@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "shell/play_game.h"
-#include "tests/support/offscreen_gl.h"
+#include "tools/offscreen/offscreen_gl.h"
 
 namespace {
 

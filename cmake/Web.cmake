@@ -10,10 +10,10 @@ add_library(game_web STATIC
     shell/platform/platform_web.cpp shell/platform/platform_web_gl.cpp shell/platform/event_queue.cpp
     shell/platform/sound_sdl.cpp shell/platform/mixer_groups_web.cpp)
 target_include_directories(game_web PUBLIC ${EMSCRIPTEN_SYSROOT}/include/SDL)
-target_link_libraries(game_web PUBLIC game)
+target_link_libraries(game_web PUBLIC game PRIVATE cavern_warnings)
 
 add_executable(cavern shell/platform/sdl_main.cpp)
-target_link_libraries(cavern PRIVATE game_web)
+target_link_libraries(cavern PRIVATE game_web cavern_warnings)
 target_link_options(cavern PRIVATE
     -sLEGACY_GL_EMULATION=1 -Wl,--wrap=glTexImage2D -Wl,--wrap=glHint
     -Wl,--wrap=Mix_AllocateChannels -Wl,--wrap=Mix_PlayChannelTimed

@@ -8,9 +8,9 @@
 #include "content/bitmap.h"
 #include "content/texture.h"
 #include "render/figure_drawing.h"
-#include "tests/support/offscreen_gl.h"
 #include "tests/support/test_world.h"
 #include "tools/make_icons/figure_picture.h"
+#include "tools/offscreen/offscreen_gl.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/platform/platform_null.h"
-#include "tests/support/play_harness.h"
+#include "tools/offscreen/play_harness.h"
 
 namespace {
 

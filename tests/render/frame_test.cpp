@@ -7,9 +7,9 @@
 #include "actors/enemy.h"
 #include "render/frame.h"
 #include "render/figure_drawing.h"
-#include "tests/support/offscreen_gl.h"
 #include "tests/support/scratch.h"
 #include "tests/support/test_world.h"
+#include "tools/offscreen/offscreen_gl.h"
 
 namespace {
 

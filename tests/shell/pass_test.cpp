@@ -10,9 +10,9 @@
 #include "shell/platform/platform_null.h"
 #include "shell/play_game.h"
 #include "tests/support/content_files.h"
-#include "tests/support/offscreen_gl.h"
 #include "tests/support/scenario.h"
 #include "tests/support/test_world.h"
+#include "tools/offscreen/offscreen_gl.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include "actors/player_tuning.h"
 #include "tests/soak/random_keys.h"
-#include "tests/support/play_harness.h"
+#include "tools/offscreen/play_harness.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/support/play_harness.h"
+#include "tools/offscreen/play_harness.h"
 
 int main(int argc, char* argv[]) {
     PlayHarness game;

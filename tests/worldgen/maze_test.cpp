@@ -9,8 +9,8 @@
 #include <sstream>
 
 #include "tests/support/content_files.h"
-#include "tests/support/offscreen_gl.h"
 #include "tests/support/test_world.h"
+#include "tools/offscreen/offscreen_gl.h"
 #include "worldgen/world_setup.h"
 #include "worldgen/world_textures.h"
 

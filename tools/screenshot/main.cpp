@@ -3,7 +3,7 @@
 // pass, drawn off-screen. Run from the folder that holds data/.
 #include <cstdio>
 
-#include "tests/support/play_harness.h"
+#include "tools/offscreen/play_harness.h"
 
 namespace {
 

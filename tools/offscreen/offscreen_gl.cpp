@@ -1,4 +1,4 @@
-#include "tests/support/offscreen_gl.h"
+#include "tools/offscreen/offscreen_gl.h"
 
 #include <GL/gl.h>
 

@@ -1,4 +1,4 @@
-#include "tests/support/play_harness.h"
+#include "tools/offscreen/play_harness.h"
 
 #include <GL/gl.h>
 

@@ -6,7 +6,7 @@
 
 #include "shell/platform.h"
 #include "shell/world.h"
-#include "tests/support/offscreen_gl.h"
+#include "tools/offscreen/offscreen_gl.h"
 
 class PlayHarness {
 public:
