@@ -8,8 +8,8 @@
 #include <string>
 
 #include "actors/player_tuning.h"
-#include "tests/play/maze_route.h"
-#include "tests/play/player_model.h"
+#include "tests/support/maze_route.h"
+#include "tests/support/player_model.h"
 #include "tools/offscreen/play_harness.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "shell/platform.h"
-#include "tests/play/maze_route.h"
-#include "tests/play/player_model.h"
+#include "tests/support/maze_route.h"
+#include "tests/support/player_model.h"
 
 class RandomKeys {
 public:

@@ -1,4 +1,4 @@
-#include "tests/play/maze_route.h"
+#include "tests/support/maze_route.h"
 
 #include <deque>
 

@@ -1,4 +1,4 @@
-#include "tests/play/player_model.h"
+#include "tests/support/player_model.h"
 
 #include <cstring>
 #include <functional>
