@@ -1,6 +1,8 @@
 // The enemy behaviours pass by pass, the projectiles and the actor slots, as tables over small maps.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
 #include <sstream>
 
 #include "actors/actor_slots.h"
@@ -9,6 +11,21 @@
 #include "actors/player_tuning.h"
 #include "tests/support/scenario.h"
 #include "tests/support/test_world.h"
+
+namespace {
+
+int nothrowAllocationsLeft = -1;  // before one fails; -1: none fails
+
+void* allocateOrFail(std::size_t size) {
+    if (nothrowAllocationsLeft == 0) return nullptr;
+    if (nothrowAllocationsLeft > 0) nothrowAllocationsLeft--;
+    return std::malloc(size ? size : 1);
+}
+
+}  // namespace
+
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return allocateOrFail(size); }
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return allocateOrFail(size); }
 
 namespace {
 
@@ -238,6 +255,18 @@ TEST(ActorSlots, TheFarAndTheDeadLeavePlayAndOnlyTheFarComeBack) {
     std::string left;
     for (int i = 0; i < 6; i++) left += std::to_string(w->actorSlots[i] != nullptr) + std::to_string(points[i].armed);
     EXPECT_EQ(left, "101001010010");
+}
+
+// Out of memory for the enemy or either of its timer tables: no enemy, and the point stays armed.
+TEST(Enemies, AnEnemyThatCannotBeAllocatedIsNotMade) {
+    for (int succeeding = 0; succeeding < 3; succeeding++) {
+        SpawnPoint point{300, 300, Type, 0, 1};
+        nothrowAllocationsLeft = succeeding;
+        Enemy* enemy = newEnemy(&point);
+        nothrowAllocationsLeft = -1;
+        EXPECT_EQ(enemy, nullptr) << succeeding << " allocations succeeded";
+        EXPECT_EQ(point.armed, 1) << succeeding << " allocations succeeded";
+    }
 }
 
 }  // namespace
