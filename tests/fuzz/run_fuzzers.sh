@@ -17,6 +17,12 @@ if ! clang++ -fsanitize=fuzzer,address,undefined "$probe" -o "$build_dir/probe" 
     exit 77
 fi
 
+# A folder that the fuzzers' former project of their own configured is configured afresh; its finds stay.
+if [ -f "$build_dir/CMakeCache.txt" ] &&
+    ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$source_dir" "$build_dir/CMakeCache.txt"; then
+    rm -rf "$build_dir/CMakeCache.txt" "$build_dir/CMakeFiles"
+fi
+
 # Presets are read from the source folder; the fuzzers run in the caller's, where they leave crash files.
 cd "$source_dir"
 cmake --preset fuzz > "$build_dir/configure.log" 2>&1 || { cat "$build_dir/configure.log"; exit 1; }
