@@ -10,9 +10,6 @@
 
 namespace {
 
-// The first pass's delay is where Mesa compiles its drawing code, rather than the first frame.
-bool drawingWarmed = false;
-
 // Feeds pending events to the player; false once a quit request is among them.
 bool drainEvents() {
     bool running = true;
@@ -55,11 +52,10 @@ void simulatePass() {
     }
 }
 
-bool runPass() {
+bool runPass(void (*warm)()) {
     updateCamera();
     platformPlayCues(world->cameraX, world->cameraY);
-    platformDelay(PassDelayMs, drawingWarmed ? nullptr : warmDrawing);
-    drawingWarmed = true;
+    platformDelay(PassDelayMs, warm);
     bool running = drainEvents();
     simulatePass();
     renderFrame();
@@ -68,6 +64,7 @@ bool runPass() {
 
 void runMainLoop() {
     startPlay();
-    while (runPass()) {
-    }
+    // The first pass's delay is where Mesa compiles its drawing code, rather than the first frame.
+    bool running = runPass(warmDrawing);
+    while (running) running = runPass();
 }

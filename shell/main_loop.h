@@ -8,7 +8,8 @@ constexpr int MaxEventsPerPass = 1024;  // the rest of a flood waits for the nex
 void startPlay();
 // The pass's moves without input or drawing: the player, the enemies, the projectiles.
 void simulatePass();
-// One pass in the game's order. False once a quit request has arrived.
-bool runPass();
+// One pass in the game's order. False once a quit request has arrived. warm, if given,
+// is drawing done inside the pass's delay (see platformDelay).
+bool runPass(void (*warm)() = nullptr);
 // Passes until the player quits.
 void runMainLoop();

@@ -1,7 +1,6 @@
 // The platform on SDL 1.2.
 #include <SDL.h>
 
-#include <algorithm>
 #include <chrono>
 
 #include "shell/platform.h"
@@ -26,7 +25,7 @@ void platformDelay(uint32_t milliseconds, void (*warm)()) {
     if (warm) warm();
     // Rounded up, since SDL waits whole milliseconds: the delay is never shorter than asked.
     auto left = std::chrono::ceil<std::chrono::milliseconds>(ends - std::chrono::steady_clock::now()).count();
-    SDL_Delay(uint32_t(std::max<decltype(left)>(left, 0)));
+    SDL_Delay(left > 0 ? uint32_t(left) : 0);
 }
 
 void platformSwapBuffers() { SDL_GL_SwapBuffers(); }
