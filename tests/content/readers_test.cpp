@@ -33,9 +33,15 @@ const TokenCase tokenCases[] = {
     {"100 101", "rr", "100 101 | f.txt: tile code 101 is outside 0..100\n"},
     {"-1", "r", "-1 | f.txt: tile code -1 is outside 0..100\n"},
     {"4294967296", "r", "0 | f.txt: tile code is outside 0..100 (beyond 32 bits)\n"},
-    {"1234567890123456789012345678901", "f", "0 | f.txt: a number token is longer than 29 characters\n"},
     {"7 8", "rfi", "7 8 0 | f.txt: file ends early\n"},
     {"1 -nan", "ff", "1 0 | f.txt: \"-nan\" is not a finite number\n"},
+    {"+3 -.5 1e5 2.5E-1 1e 1.000000000000000000000000000", "ffffff", "3 -0.5 100000 0.25 1 1 |"},
+    {"1.0000000000000000000000000000", "f", "0 | f.txt: a number token is longer than 29 characters\n"},
+    {"1.5abc 2", "ff", "0 0 | f.txt: \"1.5abc\" is not a decimal number\n"},
+    {"-1,7062", "f", "0 | f.txt: \"-1,7062\" is not a decimal number\n"},
+    {"0x10", "f", "0 | f.txt: \"0x10\" is not a decimal number\n"},
+    {"0X1p3", "f", "0 | f.txt: \"0X1p3\" is not a decimal number\n"},
+    {"1e999", "f", "0 | f.txt: \"1e999\" is not a finite number\n"},
 };
 
 TEST(TokenReader, ReadsTokensByItsRules) {
@@ -198,6 +204,26 @@ TEST(ContentList, LoadsEachPictureInItsPlaceAndNamesOneOfTheWrongSize) {
     EXPECT_FALSE(loadContentList("data/contents.txt", &pictures));
     EXPECT_EQ(GetCapturedStderr(), "data/cave/tiles.bmp: is 256 x 512, a tile atlas must be 512 x 256\n");
     EXPECT_EQ(pictures.skins, nullptr);
+}
+
+TEST(ContentList, RefusesNamesThatLeaveData) {
+    using namespace std::string_literals;
+    const std::pair<std::string, const char*> cases[] = {
+        {"1 hero\0teal 1 cave 1 fireball"s, "skin 0: name \"hero\" holds a NUL byte"},
+        {"1 hero 1 cave/. 1 fireball", "scenery set 0: name \"cave/.\" holds a \"/\""},
+        {"1 hero 1 cave 2 fireball .fireball", "projectile image 1: name \".fireball\" starts with \".\""},
+        {"1 ../../x 1 cave 1 fireball", "skin 0: name \"../../x\" holds a \"/\""},
+    };
+    for (const auto& [text, message] : cases) {
+        ScratchDir dir;
+        writeDataFolder(dir);
+        dir.write("data/contents.txt", text);
+        WorkingDirectory inside(dir.path());
+        ContentPictures pictures{};
+        CaptureStderr();
+        EXPECT_FALSE(loadContentList("data/contents.txt", &pictures));
+        EXPECT_EQ(GetCapturedStderr(), "data/contents.txt: "s + message + "; a name must stay in data/\n");
+    }
 }
 
 }  // namespace
