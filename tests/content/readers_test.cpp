@@ -189,7 +189,7 @@ TEST(Animations, StepsExpandIntoFramesBetweenKeyPoses) {
     freeAnimations(table, count);
 }
 
-TEST(ContentList, LoadsEachPictureInItsPlaceAndNamesOneOfTheWrongSize) {
+TEST(ContentList, LoadsEachPictureInItsPlaceAndRefusesWhatItCannotUse) {
     ScratchDir dir;
     writeDataFolder(dir);
     WorkingDirectory inside(dir.path());
@@ -198,31 +198,24 @@ TEST(ContentList, LoadsEachPictureInItsPlaceAndNamesOneOfTheWrongSize) {
     // Pixel 600 of the first row is even in a 640-wide picture, odd in the second row of a 512-wide one.
     EXPECT_EQ(pictures.backgrounds[0].indices[600] * 10 + pictures.tileAtlases[0].indices[600], 1);
     freeContentPictures(&pictures);
-    pictures = {};
-    dir.write("data/cave/tiles.bmp", plainBitmap(256, 512));
-    CaptureStderr();
-    EXPECT_FALSE(loadContentList("data/contents.txt", &pictures));
-    EXPECT_EQ(GetCapturedStderr(), "data/cave/tiles.bmp: is 256 x 512, a tile atlas must be 512 x 256\n");
-    EXPECT_EQ(pictures.skins, nullptr);
-}
-
-TEST(ContentList, RefusesNamesThatLeaveData) {
+    dir.write("data/wide/background.bmp", plainBitmap(640, 640));
+    dir.write("data/wide/tiles.bmp", plainBitmap(256, 512));
     using namespace std::string_literals;
-    const std::pair<std::string, const char*> cases[] = {
-        {"1 hero\0teal 1 cave 1 fireball"s, "skin 0: name \"hero\" holds a NUL byte"},
-        {"1 hero 1 cave/. 1 fireball", "scenery set 0: name \"cave/.\" holds a \"/\""},
-        {"1 hero 1 cave 2 fireball .fireball", "projectile image 1: name \".fireball\" starts with \".\""},
-        {"1 ../../x 1 cave 1 fireball", "skin 0: name \"../../x\" holds a \"/\""},
+    const std::string stay = "; a name must stay in data/\n";
+    const std::pair<std::string, std::string> refused[] = {
+        {"1 hero 1 wide 1 fireball", "data/wide/tiles.bmp: is 256 x 512, a tile atlas must be 512 x 256\n"},
+        {"1 hero\0teal 1 cave 1 fireball"s, "data/contents.txt: skin 0: name \"hero\" holds a NUL byte" + stay},
+        {"1 hero 1 cave/. 1 fireball", "data/contents.txt: scenery set 0: name \"cave/.\" holds a \"/\"" + stay},
+        {"1 hero 1 cave 2 fireball .x", "data/contents.txt: projectile image 1: name \".x\" starts with \".\"" + stay},
+        {"1 ../../x 1 cave 1 fireball", "data/contents.txt: skin 0: name \"../../x\" holds a \"/\"" + stay},
     };
-    for (const auto& [text, message] : cases) {
-        ScratchDir dir;
-        writeDataFolder(dir);
+    for (const auto& [text, message] : refused) {
         dir.write("data/contents.txt", text);
-        WorkingDirectory inside(dir.path());
-        ContentPictures pictures{};
+        pictures = {};
         CaptureStderr();
         EXPECT_FALSE(loadContentList("data/contents.txt", &pictures));
-        EXPECT_EQ(GetCapturedStderr(), "data/contents.txt: "s + message + "; a name must stay in data/\n");
+        EXPECT_EQ(GetCapturedStderr(), message);
+        EXPECT_EQ(pictures.skins, nullptr);
     }
 }
 
