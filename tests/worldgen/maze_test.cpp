@@ -61,9 +61,8 @@ protected:
         }
         w->templateCountByMask[15] = 0;  // its rooms get no template
         loadTexture(dir.write("bar.bmp", plainBitmap(8, 4)).c_str(), &w->healthbarTexture);
-        // What a former play would leave, which setup clears.
+        w->actorSlots[5] = &w->player;  // as a former play might leave things, for setup to clear
         actorCursor = 9, w->cameraX = w->cameraY = 7, w->projectiles[3].type = 1, w->projectileTypes[5].damage = 0;
-        w->actorSlots[5] = &w->player;
         setupWorld();
     }
     ~WorldSetup() override {
@@ -178,7 +177,7 @@ TEST_F(WorldSetup, GivesBehavioursToTheFirstEighteenTypesAndEmptiesPlay) {
     std::string of;
     for (const EnemyType& type : w->enemyTypes) of += char('0' + (std::find(kinds, kinds + 8, type.behaviour) - kinds));
     EXPECT_EQ(of, "111123145331361773000000000000000000");
-    EXPECT_TRUE(!(w->cameraX | w->cameraY | actorCursor) && !w->actorSlots[5] &&
+    EXPECT_TRUE(!w->cameraX && !w->cameraY && !actorCursor && !w->actorSlots[5] &&
                 w->projectiles[3].type == ProjectileFree);
 }
 
