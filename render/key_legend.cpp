@@ -24,8 +24,8 @@ bool inStartRoom(const Body& body) {
 void showKeyLegend() { world->keyLegendPassesLeft = LegendPasses; }
 
 void stepKeyLegend() {
+    // Once gone, it stays gone, even back in the start room.
     int32_t& left = world->keyLegendPassesLeft;
-    if (left == LegendGone) return;
     left = inStartRoom(world->player.body) && left > 0 ? left - 1 : LegendGone;
 }
 

@@ -130,22 +130,24 @@ TEST_F(Frame, ScrollingUpAndDownDrawsTheRoomBelow) {
                                });
 }
 
-// The player's way through the legend's time: passes in the start room, then in the room to its right, then back.
+// The player's way through the legend's time: passes in the start room, then in the room beside or below, then back.
 struct LegendCase {
     const char* name;
     int32_t startPasses, awayPasses, backPasses;
-    bool picture;  // data/ had the legend's picture
+    int32_t awayX, awayY;  // rooms away
+    bool picture;          // data/ had the legend's picture
     bool shown;
 };
 
 // clang-format off
 const LegendCase legendCases[] = {
-    {"at the start", 1, 0, 0, true, true},
-    {"on the last of its 600 passes", 600, 0, 0, true, true},
-    {"after 600 passes", 601, 0, 0, true, false},
-    {"once the player has left the start room", 5, 1, 0, true, false},
-    {"back in the start room", 5, 1, 1, true, false},
-    {"without its picture", 1, 0, 0, false, false},
+    {"at the start", 1, 0, 0, 0, 0, true, true},
+    {"on the last of its 600 passes", 600, 0, 0, 0, 0, true, true},
+    {"after 600 passes", 601, 0, 0, 0, 0, true, false},
+    {"once the player has left the start room sideways", 5, 1, 0, 1, 0, true, false},
+    {"once the player has left the start room downwards", 5, 1, 0, 0, 1, true, false},
+    {"back in the start room", 5, 1, 1, 1, 0, true, false},
+    {"without its picture", 1, 0, 0, 0, 0, false, false},
 };
 // clang-format on
 
@@ -155,11 +157,12 @@ TEST_F(Frame, TheKeyLegendShowsAtTheTopRightUntilThePlayerFirstLeavesTheStartRoo
     for (const LegendCase& c : legendCases) {
         w->keyLegendTexture = c.picture ? picture : 0;
         showKeyLegend();
-        int32_t startX = w->player.body.x;
+        Body start = w->player.body;
         for (int32_t i = 0; i < c.startPasses; i++) stepKeyLegend();
-        w->player.body.x += RoomPixels;
+        w->player.body.x += c.awayX * RoomPixels;
+        w->player.body.y += c.awayY * RoomPixels;
         for (int32_t i = 0; i < c.awayPasses; i++) stepKeyLegend();
-        w->player.body.x = startX;
+        w->player.body = start;
         for (int32_t i = 0; i < c.backPasses; i++) stepKeyLegend();
         uint32_t drawn = c.shown ? legend : rgba(90, 0, 0);
         check("frame_key_legend.png", {{c.name, 640 - 8 - 1, 8, drawn}, {c.name, 640 - 8 - 128, 8 + 63, drawn}});

@@ -87,11 +87,12 @@ BREAKAGES = {
                                     r"room \(25, 25\), mask 3 template 1: the start room holds a shooter"),
     "the start floor raised": (lambda ts: [of_mask(ts, *START).set(13, c, PLATFORM) for c in range(8, 13)],
                                r"room \(25, 25\), mask 3 template 1: the player lands after \d+ passes"),
-    # An enemy where the player comes in, 63 pixels from a side door's opening, and nearer the shafts.
+    # An enemy where the player comes in: 63 pixels from a side door's opening; over the top of the
+    # ladder up, which the player stands on; and under the door above, over the first floor.
     "by the left door": (lambda ts: of_mask(ts, 2).spawns.append(["110", "543", "0", "8"]), arrival("the left door")),
     "by the right door": (lambda ts: of_mask(ts, 1).spawns.append(["530", "543", "0", "8"]),
                           arrival("the right door")),
-    "by the ladder up": (lambda ts: of_mask(ts, 8).spawns.append(["380", "543", "0", "8"]), arrival("the door below")),
+    "by the ladder up": (lambda ts: of_mask(ts, 8).spawns.append(["380", "450", "0", "8"]), arrival("the door below")),
     "under the door above": (lambda ts: of_mask(ts, 4).spawns.append(["320", "300", "0", "8"]),
                              arrival("the door above")),
     "a stalagmite in the air": (lambda ts: of_mask(ts, 3).set(8, 9, STALAGMITE),
