@@ -2,7 +2,7 @@
 beside what it does, in a 5 x 7 pixel lettering, on a framed dark panel."""
 from .canvas import Canvas
 from .colours import ramp
-from .hud import FRAME
+from .hud import frame
 
 WIDTH, HEIGHT = 128, 64  # drawn 1:1 at the top right of the screen
 LINE = 12                # pixels from one line to the next
@@ -77,12 +77,7 @@ def key_cap(canvas, x, y, label):
 
 def key_legend():
     legend = Canvas(WIDTH, HEIGHT, fill=PANEL)
-    for x in range(WIDTH):
-        legend.set(x, 0, FRAME)
-        legend.set(x, HEIGHT - 1, FRAME)
-    for y in range(HEIGHT):
-        legend.set(0, y, FRAME)
-        legend.set(WIDTH - 1, y, FRAME)
+    frame(legend)
     for number, (keys, action) in enumerate(LINES):
         y = 3 + number * LINE
         x = 3
