@@ -34,3 +34,6 @@ void recordSwap();
 #define drawFigure recordingDrawFigure
 #define drawSprite recordingDrawSprite
 #define drawTexturedQuad recordingDrawTexturedQuad
+#define showKeyLegend recordingShowKeyLegend
+#define stepKeyLegend recordingStepKeyLegend
+#define drawKeyLegend recordingDrawKeyLegend

@@ -4,6 +4,7 @@
 #include "actors/restart.h"
 #include "render/camera.h"
 #include "render/frame.h"
+#include "render/key_legend.h"
 #include "shell/key_map.h"
 #include "shell/platform.h"
 #include "shell/world.h"
@@ -35,6 +36,7 @@ bool drainEvents() {
 void startPlay() {
     placePlayerAtStart();
     actorCursor = 0;
+    showKeyLegend();
 }
 
 void simulatePass() {
@@ -58,6 +60,7 @@ bool runPass(void (*warm)()) {
     platformDelay(PassDelayMs, warm);
     bool running = drainEvents();
     simulatePass();
+    stepKeyLegend();
     renderFrame();
     return running;
 }

@@ -9,11 +9,14 @@
 #include <tuple>
 
 #include "content/animation.h"
+#include "content/content.h"
 #include "content/content_list.h"
 #include "content/room_template.h"
 #include "content/texture.h"
 #include "content/token_reader.h"
 #include "tests/support/content_files.h"
+#include "tests/support/test_world.h"
+#include "tools/offscreen/offscreen_gl.h"
 
 namespace {
 
@@ -261,6 +264,21 @@ TEST(ContentList, LoadsEachPictureInItsPlaceAndRefusesWhatItCannotUse) {
         EXPECT_FALSE(loadContentList("data/contents.txt", &pictures));
         EXPECT_EQ(GetCapturedStderr(), message);
         EXPECT_EQ(pictures.skins, nullptr);
+    }
+}
+
+TEST(Content, TheKeyLegendIsLoadedWhenThereAndMissedSilently) {
+    ScratchDir dir;
+    writeDataFolder(dir);
+    WorkingDirectory inside(dir.path());
+    OffscreenGl gl;
+    for (bool there : {false, true}) {
+        if (there) dir.write("data/keys.bmp", plainBitmap(128, 64));
+        TestWorld w;
+        CaptureStderr();
+        EXPECT_TRUE(loadContent());
+        EXPECT_EQ(GetCapturedStderr(), "");
+        EXPECT_EQ(w->keyLegendTexture != 0, there);
     }
 }
 
