@@ -64,6 +64,7 @@ const char* Box = "##########|#........#|#........#|#........#|#........#|######
 
 // clang-format off
 const EnemyCase cases[] = {
+    {"an enemy starts falling at its spawn point", standAndShoot, Floor, 100, 60, 1, 0, 0, "", "85 0 0 0 5 13 1 p0 w0 s0 | 0"},
     {"a ledge walker turns at the ledge", patrolTurnAtLedges, Ledges, 100, 128, 0, 0, 0, "12",
      "149 67 -8 0 1 1 1 p0 w0 s0 | 0"},
     {"a ledge walker walks back", patrolTurnAtLedges, Ledges, 100, 128, 0, 0, 0, "20", "85 67 -8 0 1 1 1 p0 w0 s0 | 0"},
@@ -174,13 +175,15 @@ TEST(Projectiles, EveryOverlappedEnemyIsHitAndDyingOnesLetShotsThrough) {
                             {Origin + 20, Origin + 60, Type, 0, 1},
                             {Origin + 25, Origin + 60, Type, 0, 1}};
     for (int i = 0; i < 3; i++) w->actorSlots[i] = new Enemy(&points[i]);
+    w->actorSlots[1]->health = 1;
     w->actorSlots[2]->health = 0;
     w->cameraX = w->cameraY = Origin;
     fireProjectile(1, Origin, Origin + 10, 4, 0, 1);
     updateProjectile(&w->projectiles[projectileCursor]);
     EXPECT_EQ(w->actorSlots[0]->health, 10);
-    EXPECT_EQ(w->actorSlots[1]->health, 10);
+    EXPECT_EQ(w->actorSlots[1]->health, -9);
     EXPECT_EQ(w->actorSlots[2]->health, 0);
+    EXPECT_EQ(w->projectiles[projectileCursor].type, ProjectileFree);
 }
 
 TEST(Projectiles, TheRingSkipsTheCursorsOwnRecord) {
@@ -243,18 +246,19 @@ TEST(ActorSlots, EnteringARoomFillsTheRingAfterTheCursor) {
 TEST(ActorSlots, TheFarAndTheDeadLeavePlayAndOnlyTheFarComeBack) {
     TestWorld w;
     w->enemyTypes[Type].behaviour = hoverAndShoot;
-    const int32_t roomsAway[][2] = {{1, 1}, {-1, -1}, {2, 0}, {0, -2}, {0, 0}, {0, 0}};
-    SpawnPoint points[6];
-    for (int i = 0; i < 6; i++) {
-        points[i] = SpawnPoint{(10 + roomsAway[i][0]) * 640 + 300, (10 + roomsAway[i][1]) * 640 + 300, Type, 0, 1};
+    const int32_t roomsAway[][2] = {{1, 1}, {-1, -1}, {2, 0}, {0, -2}, {0, 2}, {0, 0}, {0, 0}};
+    SpawnPoint points[7];
+    // Each box's bottom-right corner lies in the next room: its top-left corner decides.
+    for (int i = 0; i < 7; i++) {
+        points[i] = SpawnPoint{(10 + roomsAway[i][0]) * 640 + 625, (11 + roomsAway[i][1]) * 640, Type, 0, 1};
         w->actorSlots[i] = new Enemy(&points[i]);
     }
-    w->actorSlots[4]->health = -1;
-    w->actorSlots[5]->health = 0;
+    w->actorSlots[5]->health = -1;
+    w->actorSlots[6]->health = 0;
     updateActors(10, 10);
     std::string left;
-    for (int i = 0; i < 6; i++) left += std::to_string(w->actorSlots[i] != nullptr) + std::to_string(points[i].armed);
-    EXPECT_EQ(left, "101001010010");
+    for (int i = 0; i < 7; i++) left += std::to_string(w->actorSlots[i] != nullptr) + std::to_string(points[i].armed);
+    EXPECT_EQ(left, "10100101010010");
 }
 
 // Out of memory for the enemy or either of its timer tables: no enemy, and the point stays armed.
