@@ -24,6 +24,8 @@ const CameraCase cases[] = {
     {"a column a pixel above the room's top comes back", 8, 25, 300, 100, 0, 14, 1, "0 0 1"},
     {"a door up lets the column go up", 4, 25, 300, 100, 0, 0, 20, "0 -108 1"},
     {"a column first aligns sideways", 0, 25, 300, 400, 100, 0, 1, "85 0 0"},
+    {"a column first aligns sideways from the left too", 12, 25, 300, 400, -100, 0, 1, "-85 0 0"},
+    {"a column a pixel below the room's lowest comes back", 4, 25, 300, 369, 0, 160, 1, "0 160 1"},
     {"a column lands on its edge from within a step", 0, 25, 300, 400, 15, 0, 1, "0 15 1"},
     {"a row follows the player sideways", 3, 25, 400, 300, 0, 80, 10, "96 92 0"},
     {"a row stops at a wall on the right", 2, 25, 400, 300, 0, 80, 10, "0 92 0"},
@@ -44,10 +46,22 @@ const CameraCase cases[] = {
     {"doors left and down: the top-left half sideways", 10, 25, 100, 100, 0, 80, 1, "-15 65 0"},
     {"doors right, left and down: the bottom triangle up and down", 11, 25, 300, 500, 0, 80, 1, "0 95 1"},
     {"all but left: the right triangle sideways", 13, 25, 600, 320, 0, 80, 1, "15 95 0"},
-    {"all but left: the left half up and down", 13, 25, 100, 320, 0, 80, 1, "0 95 1"},
+    {"all but left: the top triangle up and down", 13, 25, 320, 40, 0, 80, 1, "0 65 1"},
+    {"all but left: the bottom triangle up and down", 13, 25, 320, 600, 0, 80, 1, "0 95 1"},
+    {"all but right: the top triangle up and down", 14, 25, 320, 40, 0, 80, 1, "0 65 1"},
+    {"all but right: the bottom triangle up and down", 14, 25, 320, 600, 0, 80, 1, "0 95 1"},
     {"all but right: the left triangle sideways", 14, 25, 40, 320, 0, 80, 1, "-15 95 0"},
     {"all doors: the top triangle up and down", 15, 25, 320, 40, 0, 80, 1, "0 65 1"},
     {"all doors: the right triangle sideways", 15, 25, 600, 320, 0, 80, 1, "15 95 0"},
+    {"all doors: the left triangle sideways", 15, 25, 40, 320, 0, 80, 1, "-15 95 0"},
+    {"all doors: the bottom triangle up and down", 15, 25, 320, 600, 0, 80, 1, "0 95 1"},
+    {"doors right, left and up: the right triangle sideways", 7, 25, 600, 320, 0, 80, 1, "15 95 0"},
+    {"doors right, left and down: the left triangle sideways", 11, 25, 40, 320, 0, 80, 1, "-15 95 0"},
+    {"doors right, left and down: the right triangle sideways", 11, 25, 600, 320, 0, 80, 1, "15 95 0"},
+    // The middle lies on both diagonals, in no triangle.
+    {"doors right, left and down: the middle up and down", 11, 25, 320, 320, 0, 80, 1, "0 95 1"},
+    {"doors right, left and up: the middle up and down", 7, 25, 320, 320, 0, 80, 1, "0 95 1"},
+
 };
 
 class CameraScenario : public ::testing::TestWithParam<CameraCase> {};
