@@ -84,7 +84,7 @@ const EnemyCase cases[] = {
     {"a hover shoots level inside the band", hoverAndShoot, Floor, 100, 100, 1, 0, 104, "41", "85 40 0 0 18 15 1 p8 w0 s1 | 1 85 70 -16 0"},
     {"a hover shoots up beyond the band", hoverAndShoot, Floor, 100, 100, 0, 0, -25, "41", "85 40 0 0 18 16 0 p8 w0 s1 | 1 100 40 0 -16"},
     {"a hover at the band's edge shoots level", hoverAndShoot, Floor, 100, 100, 0, 0, -24, "41", "85 40 0 0 18 15 0 p8 w0 s1 | 1 115 70 16 0"},
-    {"a hover waits again after its shot", hoverAndShoot, Floor, 100, 100, 0, 0, 40, "62", "85 40 0 0 17 50 0 p0 w1 s0 | 1 115 70 16 0"},
+    {"a hover's shot ends in the air, waiting again", hoverAndShoot, Floor, 100, 100, 0, 0, 40, "61", "85 40 0 0 5 13 0 p0 w0 s0 | 1 115 70 16 0"},
     {"a waver hovers, then flies a wave", hoverThenWave, Floor, 100, 100, 0, 0, 0, "45", "125 55 0 -3 17 50 0 p8 w5 s0 | 0"},
     {"a wave comes back to its height", hoverThenWave, Floor, 100, 100, 1, 0, 0, "56", "-43 40 0 12 17 50 1 p8 w0 s0 | 0"},
     {"a bouncer flies off after its wait", hoverThenBounce, Box, 100, 100, 1, 0, 0, "44", "53 48 -8 8 17 37 1 p8 w0 s0 | 0"},
@@ -140,13 +140,14 @@ const ShotCase shots[] = {
     {"a shot past the window's right is freed", "", 1, 945, 0, 16, 0, 1, "free e20 0 p100 c0 t32"},
     {"a shot past the window's top is freed", "", 1, 0, -320, 0, -1, 1, "free e20 0 p100 c0 t32"},
     {"a wall stops a shot", "..#", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c1 t32"},
-    {"a shot strikes only the cell under its top-left corner", "..#|.#", 1, 40, 6, 16, 16, 1, "56 22 e20 0 p100 c1 t32"},
+    {"a shot strikes only the cell under its corner", "..#|.#", 1, 40, 6, 16, 16, 1, "56 22 e20 0 p100 c1 t32"},
     {"a breakable cell breaks", "..b", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c0 t0"},
     {"the other breakable cell breaks too", "..B", 1, 40, 0, 16, 0, 2, "free e20 0 p100 c0 t0"},
     {"slopes, platforms, ladders and inert cells let shots through", "..\\/=HTi", 1, 40, 0, 16, 0, 12,
      "232 0 e20 0 p100 c2 t32"},
-    {"a player's shot along the enemy's left and top edges misses", "", 1, 270, 250, 10, -20, 4, "310 170 e20 0 p100 c0 t32"},
-    {"a player's shot along the enemy's right and bottom edges misses", "", 1, 370, 170, -20, 30, 4, "290 290 e20 0 p100 c0 t32"},
+    {"a shot along the enemy's left and top edges misses", "", 1, 270, 250, 10, -20, 4, "310 170 e20 0 p100 c0 t32"},
+    {"a shot along the enemy's right and bottom edges misses", "", 1, 370, 170, -20, 30, 4,
+     "290 290 e20 0 p100 c0 t32"},
     {"a player's shot overlapping the enemy hits", "", 1, 300 - 25, 200, 16, 0, 1, "free e10 8 p100 c0 t32"},
     {"a player's shot passes the player", "", 1, 0, 200, 16, 0, 1, "16 200 e20 0 p100 c0 t32"},
     {"an enemy's shot hits the player", "", 0, 0, 200, 16, 0, 1, "free e20 0 p90 c0 t32"},
@@ -204,7 +205,7 @@ TEST(Projectiles, TheRingSkipsTheCursorsOwnRecord) {
     int32_t sum = 0;
     for (const Projectile& p : w->projectiles) sum += p.body.x;
     EXPECT_EQ(sum, 63 * 64 / 2) << "a full pool takes no more";
-    EXPECT_EQ(w->projectiles[62].body.facingLeft - w->projectiles[61].body.facingLeft, 1) << "only shots flying left are mirrored";
+    EXPECT_EQ(w->projectiles[62].body.facingLeft - w->projectiles[61].body.facingLeft, 1) << "left ones mirror";
 }
 
 TEST(Projectiles, AHitWithNoHealthLeftRestartsPlay) {
