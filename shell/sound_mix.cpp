@@ -29,10 +29,10 @@ constexpr float LevelDb[CueCount] = {
 };
 // clang-format on
 
-constexpr long RepeatPasses = 120;   // 6 s: a sentry's shots, 4.2 s apart, are repeats
-constexpr int32_t RepeatReach = 32;  // pixels: the same place
-constexpr float RepeatStepDb = 3.f;  // quieter per repeat in a row
-constexpr int32_t MostRepeats = 3;   // so at most 9 dB quieter
+constexpr long RepeatPasses = 120;     // 6 s: a sentry's shots, 4.2 s apart, are repeats
+constexpr int32_t RepeatReach = 32;    // pixels: the same place
+constexpr float RepeatStepDb = 3.f;    // quieter per repeat in a row
+constexpr int32_t MostRepeats = 3;     // so at most 9 dB quieter
 constexpr int32_t BedFadePasses = 20;  // 1 s
 
 float gainOfDb(float db) { return std::pow(10.f, db / 20); }

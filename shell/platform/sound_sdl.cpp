@@ -43,8 +43,8 @@ struct RaisedCue {
 };
 
 Mix_Chunk* effects[CueCount];
-std::vector<Mix_Chunk*> beds;     // by scenery set
-std::vector<float> bedVolumes;    // 0..1, as faded so far
+std::vector<Mix_Chunk*> beds;   // by scenery set
+std::vector<float> bedVolumes;  // 0..1, as faded so far
 bool opened = false;
 std::vector<RaisedCue> raised;  // since the last pass's playing
 RepeatMemory repeats;

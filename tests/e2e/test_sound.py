@@ -1,22 +1,61 @@
 """The game's sound, heard through SDL's disk audio driver, and its start without sound."""
+import math
 import os
 import shutil
 import struct
 import time
 import unittest
+import wave
 
 from harness import Game, Xvfb
 
 PASS = 0.05
+RATE = 22050
 SHOT_HEARD_WITHIN = PASS + 0.1  # the pass that takes the key, then 100 ms
 AUDIBLE = 1000                  # a sample beyond about -30 dBFS
+WINDOW = RATE // 20             # stereo frames in 50 ms
+EDGE_SPREAD = 10 ** (12.05 / 20)  # the far ear at most 12 dB below the near one
+DISK = {"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "audio.raw"}
+
+
+def ears(path, start, end=None):
+    """The left and the right samples between two byte offsets."""
+    with open(path, "rb") as f:
+        f.seek(start // 4 * 4)
+        raw = f.read() if end is None else f.read(max(0, end - start) // 4 * 4)
+    samples = struct.unpack("<%dh" % (len(raw) // 2), raw[:len(raw) // 4 * 4])
+    return samples[0::2], samples[1::2]
 
 
 def loudest(path, start, end):
-    with open(path, "rb") as f:
-        f.seek(start)
-        raw = f.read((end - start) // 2 * 2)
-    return max((abs(s) for s in struct.unpack("<%dh" % (len(raw) // 2), raw)), default=0)
+    left, right = ears(path, start, end)
+    return max((abs(s) for s in left + right), default=0)
+
+
+def rms(samples):
+    return math.sqrt(sum(s * s for s in samples) / max(1, len(samples)))
+
+
+def heard_windows(left, right):
+    """(left RMS, right RMS) of each 50 ms that is not near silence."""
+    windows = ((rms(left[i:i + WINDOW]), rms(right[i:i + WINDOW])) for i in range(0, len(left) - WINDOW, WINDOW))
+    return [w for w in windows if max(w) > 300]
+
+
+def silent_bed(folder):
+    with wave.open(os.path.join(folder, "data", "cavern", "bed.wav"), "wb") as f:
+        f.setnchannels(1)
+        f.setsampwidth(2)
+        f.setframerate(RATE)
+        f.writeframes(bytes(RATE * 2))
+
+
+def write_wav(folder, rate, seconds, channels=1):
+    with wave.open(os.path.join(folder, "data", "sounds", "jump.wav"), "wb") as f:
+        f.setnchannels(channels)
+        f.setsampwidth(2)
+        f.setframerate(rate)
+        f.writeframes(bytes(int(rate * seconds) * 2 * channels))
 
 
 def without_sounds(folder):
@@ -32,20 +71,68 @@ def remove_landing_sound(folder):
     os.remove(os.path.join(folder, "data", "sounds", "landing.wav"))
 
 
+def jump_sound_as(make):
+    def prepare(folder):
+        path = os.path.join(folder, "data", "sounds", "jump.wav")
+        os.remove(path)
+        make(path)
+    return prepare
+
+
 class DiskAudio(unittest.TestCase):
-    def test_the_start_room_is_silent_and_a_shot_sounds_within_100_ms_of_its_pass(self):
-        with Xvfb() as x, Game(x, env={"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "audio.raw"}) as game:
+    def test_the_start_room_hums_quietly_in_both_ears(self):
+        with Xvfb() as x, Game(x, env=DISK) as game:
+            self.assertTrue(game.first_picture(), game.output("stderr"))
+            audio = game.file("audio.raw")
+            time.sleep(1.5)  # the bed has faded in, the landing faded out
+            start = os.path.getsize(audio)
+            time.sleep(2.0)
+            for name, ear in zip(("left", "right"), ears(audio, start, os.path.getsize(audio))):
+                level = 20 * math.log10(max(1, rms(ear)) / 32768)
+                self.assertTrue(-36 < level < -24, "%s ear at %.1f dBFS" % (name, level))
+
+    def test_a_shot_sounds_within_100_ms_of_its_pass(self):
+        with Xvfb() as x, Game(x, prepare=silent_bed, env=DISK) as game:
             self.assertTrue(game.first_picture(), game.output("stderr"))
             audio = game.file("audio.raw")
             time.sleep(40 * PASS)  # the landing from the start point has faded
-            quiet = os.path.getsize(audio)
-            time.sleep(1.0)
             before_shot = os.path.getsize(audio)
-            self.assertGreater(before_shot - quiet, 0, "the device is being fed")
-            self.assertEqual(loudest(audio, quiet, before_shot), 0, "standing in the start room is silent")
+            self.assertEqual(loudest(audio, before_shot - 4 * RATE, before_shot), 0, "standing still is silent")
             x.keys("key", "Control_L")
             time.sleep(SHOT_HEARD_WITHIN)
             self.assertGreater(loudest(audio, before_shot, os.path.getsize(audio)), AUDIBLE, "the shot is heard")
+
+    def test_enemies_appearing_at_either_edge_are_heard_in_both_ears_louder_on_their_side(self):
+        # Walking out of the start room either way, the next room's enemies appear just beyond that edge.
+        for key, near in (("Left", 0), ("Right", 1)):
+            with self.subTest(key), Xvfb() as x, Game(x, prepare=silent_bed, env=DISK) as game:
+                self.assertTrue(game.first_picture(), game.output("stderr"))
+                time.sleep(1.5)
+                start = os.path.getsize(game.file("audio.raw"))
+                x.keys("keydown", key)
+                time.sleep(3.0)
+                x.keys("keyup", key)
+                time.sleep(1.0)
+                heard = heard_windows(*ears(game.file("audio.raw"), start))
+                self.assertTrue(heard)
+                for window in heard:
+                    self.assertLessEqual(max(window), min(window) * EDGE_SPREAD, "an ear far below the other")
+                self.assertTrue(any(w[near] > 3 * w[1 - near] for w in heard), "louder on its own side")
+
+    def test_a_shooter_half_a_screen_beyond_the_view_is_silent(self):
+        # The next room's shooter, left behind, fires every 3 s from 430 pixels beyond the right edge.
+        with Xvfb() as x, Game(x, prepare=silent_bed, env=DISK) as game:
+            self.assertTrue(game.first_picture(), game.output("stderr"))
+            time.sleep(1.0)
+            for key, held in (("Right", 2.4), ("Left", 1.9)):
+                x.keys("keydown", key)
+                time.sleep(held)
+                x.keys("keyup", key)
+            time.sleep(1.5)
+            audio = game.file("audio.raw")
+            start = os.path.getsize(audio)
+            time.sleep(7.0)
+            self.assertEqual(loudest(audio, start, os.path.getsize(audio)), 0)
 
 
 class StartWithoutSound(unittest.TestCase):
@@ -57,11 +144,19 @@ class StartWithoutSound(unittest.TestCase):
              {"SDL_AUDIODRIVER": "pulseaudio", "PULSE_SERVER": "unix:/no-such-socket"}, None, None),
             ("a broken effect", {}, break_jump_sound, "data/sounds/jump.wav"),
             ("a missing effect", {}, remove_landing_sound, "data/sounds/landing.wav"),
+            ("an effect that is a FIFO", {}, jump_sound_as(os.mkfifo), "jump.wav: is a FIFO"),
+            ("a folder named like an effect", {}, jump_sound_as(os.mkdir), "jump.wav: cannot be read (Is a directory)"),
+            ("an effect at 1 Hz", {}, lambda folder: write_wav(folder, 1, 1000), "jump.wav: plays at 1 Hz"),
+            ("an effect too long", {}, lambda folder: write_wav(folder, 48000, 4, 2), "jump.wav: is 768044 bytes"),
+            ("a missing bed", {}, lambda folder: os.remove(os.path.join(folder, "data", "cavern", "bed.wav")),
+             "data/cavern/bed.wav: cannot open"),
         )
         for name, env, prepare, named in rows:
             with self.subTest(name), Xvfb() as x, Game(x, env=env, prepare=prepare) as game:
                 if named:
+                    started = time.time()
                     self.assertNotIn(game.wait(), (None, 0))
+                    self.assertLess(time.time() - started, 3.0, "ends at once")
                     errors = game.output("stderr").strip().splitlines()
                     self.assertEqual(len(errors), 1, errors)
                     self.assertIn(named, errors[0])
