@@ -105,6 +105,10 @@ class InTheBrowser(unittest.TestCase):
             self.assertAlmostEqual(canvas["width"] * 3, canvas["height"] * 4, delta=4)
             self.assertTrue(round(canvas["width"]) == width or round(canvas["height"]) == stage, (width, height))
 
+    def test_3a_the_bed_loops_at_full_volume_on_the_channel_after_the_effects(self):
+        bed = "SDL.channels[14]"
+        self.assertTrue(self.browser.evaluate(f"{bed}.audio.loop && {bed}.volume == 1 && !!{bed}.audio.resource.webAudio"))
+
     def test_4_no_console_or_gl_errors(self):
         self.assertEqual(self.browser.evaluate("Module.ctx.getError()"), 0)
         self.assertEqual(self.browser.problems, [])
