@@ -107,7 +107,8 @@ class InTheBrowser(unittest.TestCase):
 
     def test_3a_the_bed_loops_at_full_volume_on_the_channel_after_the_effects(self):
         bed = "SDL.channels[14]"
-        self.assertTrue(self.browser.evaluate(f"{bed}.audio.loop && {bed}.volume == 1 && !!{bed}.audio.resource.webAudio"))
+        playing = f"{bed}.audio.loop && {bed}.volume == 1 && !!{bed}.audio.resource.webAudio"
+        self.assertTrue(self.browser.evaluate(playing))
 
     def test_4_no_console_or_gl_errors(self):
         self.assertEqual(self.browser.evaluate("Module.ctx.getError()"), 0)
