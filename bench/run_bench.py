@@ -32,10 +32,10 @@ SHARED_CODE = re.compile(r"^(libc\.so|libm\.so|libstdc\+\+|libgcc_s|ld-linux|inl
 # Targets, as ratios to the floors where there is one.
 SIMULATION_LIMIT_US = 50
 RENDER_RATIO_LIMIT = 1.1
-START_RATIO_LIMIT = 1.3
+START_RATIO_LIMIT = 1.3  # start less the first pass's fixed delay, against the bare program's start
 MEMORY_ALLOWANCE_MB = 40
 PERIOD_TOLERANCE = 0.02
-PERIOD_P99_LIMIT_MS = 60
+PERIOD_P99_RATIO_LIMIT = 1.2  # against the median pass of the same run
 OWN_CPU_LIMIT = 0.05
 
 HEADER = ("measure", "game", "floor", "ratio", "target", "met")
@@ -146,9 +146,10 @@ def start_up_rows(stages, memory, paced_memory, game, bare, row):
     game_run, game_start = median_run(stages[game])
     bare_run, bare_start = median_run(stages[bare])
     row(f"start to first frame (median of {STARTS})", f"{game_start:.0f} ms", f"{bare_start:.0f} ms bare",
-        f"{game_start / bare_start:.2f}", f"<= {START_RATIO_LIMIT}", game_start / bare_start <= START_RATIO_LIMIT)
+        f"{game_start / bare_start:.2f}")
+    ratio = (game_start - PASS_DELAY_MS) / bare_start
     row("  the same less the first pass's delay", f"{game_start - PASS_DELAY_MS:.0f} ms", f"{bare_start:.0f} ms bare",
-        f"{(game_start - PASS_DELAY_MS) / bare_start:.2f}")
+        f"{ratio:.2f}", f"<= {START_RATIO_LIMIT}", ratio <= START_RATIO_LIMIT)
     bare_by_label = dict(bare_run)
     for label, ms in game_run:
         bare_ms = bare_by_label.get(label)
@@ -177,8 +178,8 @@ def pacing_rows(periods, work, profile, row):
         f"{period / expected:.3f}", f"within {PERIOD_TOLERANCE:.0%}",
         abs(period / expected - 1) <= PERIOD_TOLERANCE)
     p99 = percentile(periods, 0.99)
-    row("pass period, 99th percentile", f"{p99:.2f} ms", target=f"< {PERIOD_P99_LIMIT_MS} ms",
-        met=p99 < PERIOD_P99_LIMIT_MS)
+    row("pass period, 99th percentile", f"{p99:.2f} ms", f"{period:.2f} ms median", f"{p99 / period:.3f}",
+        f"<= {PERIOD_P99_RATIO_LIMIT}", p99 / period <= PERIOD_P99_RATIO_LIMIT)
     if profile:
         share, samples, passes = profile
         row(f"own CPU share of a pass ({samples} samples over {passes} passes)", f"{share:.2%}",

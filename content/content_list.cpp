@@ -62,8 +62,20 @@ struct ListFile {
 // Reads one name and loads its picture of every kind into place index of arrays[kind].
 bool readItem(const ListFile& list, const Section& section, int32_t index, IndexedBitmap** arrays[]) {
     char name[PathBufferSize];
-    if (fscanf(list.file, "%255s", name) != 1) {
+    int start = 0, end = 0;
+    if (fscanf(list.file, " %n%255s%n", &start, name, &end) != 1) {
         reportContentError(list.path, "%s %d: name is missing", section.item, index);
+        return false;
+    }
+    // A name is one folder or file in data/: a NUL byte would cut it short, a "/" or a
+    // leading "." ("..") would reach elsewhere.
+    const char* fault = int(strlen(name)) != end - start ? "holds a NUL byte"
+                        : strchr(name, '/')              ? "holds a \"/\""
+                        : name[0] == '.'                 ? "starts with \".\""
+                                                         : nullptr;
+    if (fault) {
+        reportContentError(list.path, "%s %d: name \"%s\" %s; a name must stay in data/", section.item, index, name,
+                           fault);
         return false;
     }
     for (int kind = 0; kind < section.kindCount; kind++) {

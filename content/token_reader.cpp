@@ -152,9 +152,12 @@ double readFloat(TokenStream* in) {
     do {
         if (numberTooLong(in)) return 0.0;
     } while (tokenGoesOn(in, &c));
+    // "%f" stops at the first character it cannot use and takes hexadecimal too: "1.5abc",
+    // "-1,7062" (a decimal comma) and "0x10" would read as plainly wrong numbers.
     float value;
-    if (sscanf(in->token, "%f", &value) != 1) {
-        rejectContent(in, "\"%s\" is not a number", in->token);
+    int used = 0;
+    if (sscanf(in->token, "%f%n", &value, &used) != 1 || in->token[used] != '\0' || strpbrk(in->token, "xX")) {
+        rejectContent(in, "\"%s\" is not a decimal number", in->token);
         return 0.0;
     }
     // An infinite or undefined joint value would send the figure's part off the screen.

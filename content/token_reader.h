@@ -28,7 +28,8 @@ void rejectContent(TokenStream* in, const char* format, ...) __attribute__((form
 // a token starting above '9' is a word and reads as -1.
 int32_t readInt(TokenStream* in);
 
-// A word reads as -1.0; a number token goes through "%f" into a float.
+// A word reads as -1.0; a number token goes through "%f" into a float, and is
+// rejected unless it is a decimal number that the conversion uses whole.
 double readFloat(TokenStream* in);
 
 // readInt, rejecting a value outside low..high with a message naming what it is;

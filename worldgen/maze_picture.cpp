@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +12,29 @@
 
 namespace {
 
+constexpr int EndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+// The ending signal that came while the new file existed, or 0; set from any thread.
+std::atomic<int> signalWaiting{0};
+
+void keepSignal(int number) { signalWaiting = number; }
+
+// A kill between the new file's making and its rename would leave it behind. Blocking
+// the signals would not do: another thread (the sound's, the GL driver's) takes them.
+void holdEndingSignals(MazePicture* picture) {
+    struct sigaction hold = {};
+    hold.sa_handler = keepSignal;
+    hold.sa_flags = SA_RESTART;
+    sigfillset(&hold.sa_mask);
+    signalWaiting = 0;
+    for (int i = 0; i < 3; i++) sigaction(EndingSignals[i], &hold, &picture->endingBefore[i]);
+}
+
+void releaseEndingSignals(const MazePicture* picture) {
+    for (int i = 0; i < 3; i++) sigaction(EndingSignals[i], &picture->endingBefore[i], nullptr);
+    if (int number = signalWaiting.exchange(0)) raise(number);
+}
+
 void reportFailure(int error) {
     fprintf(stderr, "%s: cannot write the maze picture: %s\n", MazePicturePath, strerror(error));
 }
@@ -18,6 +42,7 @@ void reportFailure(int error) {
 }  // namespace
 
 void startMazePicture(MazePicture* picture) {
+    holdEndingSignals(picture);
     snprintf(picture->path, sizeof picture->path, "%s.XXXXXX", MazePicturePath);
     // mkstemp makes a file of its own: nothing planted can stand in its place.
     int fd = mkstemp(picture->path);
@@ -29,6 +54,7 @@ void startMazePicture(MazePicture* picture) {
             unlink(picture->path);
         }
         reportFailure(error);
+        releaseEndingSignals(picture);
         return;
     }
     // As open permissions as a file fopen makes, rather than mkstemp's owner-only ones.
@@ -61,8 +87,10 @@ void finishMazePicture(MazePicture* picture) {
         written = false;
         error = errno;
     }
-    if (written && rename(picture->path, MazePicturePath) == 0) return;
-    if (written) error = errno;
-    unlink(picture->path);
-    reportFailure(error ? error : EIO);
+    if (!written || rename(picture->path, MazePicturePath) != 0) {
+        if (written) error = errno;
+        unlink(picture->path);
+        reportFailure(error ? error : EIO);
+    }
+    releaseEndingSignals(picture);
 }

@@ -33,9 +33,15 @@ const TokenCase tokenCases[] = {
     {"100 101", "rr", "100 101 | f.txt: tile code 101 is outside 0..100\n"},
     {"-1", "r", "-1 | f.txt: tile code -1 is outside 0..100\n"},
     {"4294967296", "r", "0 | f.txt: tile code is outside 0..100 (beyond 32 bits)\n"},
-    {"1234567890123456789012345678901", "f", "0 | f.txt: a number token is longer than 29 characters\n"},
     {"7 8", "rfi", "7 8 0 | f.txt: file ends early\n"},
     {"1 -nan", "ff", "1 0 | f.txt: \"-nan\" is not a finite number\n"},
+    {"+3 -.5 1e5 2.5E-1 1e 1.000000000000000000000000000", "ffffff", "3 -0.5 100000 0.25 1 1 |"},
+    {"1.0000000000000000000000000000", "f", "0 | f.txt: a number token is longer than 29 characters\n"},
+    {"1.5abc 2", "ff", "0 0 | f.txt: \"1.5abc\" is not a decimal number\n"},
+    {"-1,7062", "f", "0 | f.txt: \"-1,7062\" is not a decimal number\n"},
+    {"0x10", "f", "0 | f.txt: \"0x10\" is not a decimal number\n"},
+    {"0X1p3", "f", "0 | f.txt: \"0X1p3\" is not a decimal number\n"},
+    {"1e999", "f", "0 | f.txt: \"1e999\" is not a finite number\n"},
 };
 
 TEST(TokenReader, ReadsTokensByItsRules) {
@@ -183,7 +189,7 @@ TEST(Animations, StepsExpandIntoFramesBetweenKeyPoses) {
     freeAnimations(table, count);
 }
 
-TEST(ContentList, LoadsEachPictureInItsPlaceAndNamesOneOfTheWrongSize) {
+TEST(ContentList, LoadsEachPictureInItsPlaceAndRefusesWhatItCannotUse) {
     ScratchDir dir;
     writeDataFolder(dir);
     WorkingDirectory inside(dir.path());
@@ -192,12 +198,25 @@ TEST(ContentList, LoadsEachPictureInItsPlaceAndNamesOneOfTheWrongSize) {
     // Pixel 600 of the first row is even in a 640-wide picture, odd in the second row of a 512-wide one.
     EXPECT_EQ(pictures.backgrounds[0].indices[600] * 10 + pictures.tileAtlases[0].indices[600], 1);
     freeContentPictures(&pictures);
-    pictures = {};
-    dir.write("data/cave/tiles.bmp", plainBitmap(256, 512));
-    CaptureStderr();
-    EXPECT_FALSE(loadContentList("data/contents.txt", &pictures));
-    EXPECT_EQ(GetCapturedStderr(), "data/cave/tiles.bmp: is 256 x 512, a tile atlas must be 512 x 256\n");
-    EXPECT_EQ(pictures.skins, nullptr);
+    dir.write("data/wide/background.bmp", plainBitmap(640, 640));
+    dir.write("data/wide/tiles.bmp", plainBitmap(256, 512));
+    using namespace std::string_literals;
+    const std::string stay = "; a name must stay in data/\n";
+    const std::pair<std::string, std::string> refused[] = {
+        {"1 hero 1 wide 1 fireball", "data/wide/tiles.bmp: is 256 x 512, a tile atlas must be 512 x 256\n"},
+        {"1 hero\0teal 1 cave 1 fireball"s, "data/contents.txt: skin 0: name \"hero\" holds a NUL byte" + stay},
+        {"1 hero 1 cave/. 1 fireball", "data/contents.txt: scenery set 0: name \"cave/.\" holds a \"/\"" + stay},
+        {"1 hero 1 cave 2 fireball .x", "data/contents.txt: projectile image 1: name \".x\" starts with \".\"" + stay},
+        {"1 ../../x 1 cave 1 fireball", "data/contents.txt: skin 0: name \"../../x\" holds a \"/\"" + stay},
+    };
+    for (const auto& [text, message] : refused) {
+        dir.write("data/contents.txt", text);
+        pictures = {};
+        CaptureStderr();
+        EXPECT_FALSE(loadContentList("data/contents.txt", &pictures));
+        EXPECT_EQ(GetCapturedStderr(), message);
+        EXPECT_EQ(pictures.skins, nullptr);
+    }
 }
 
 }  // namespace

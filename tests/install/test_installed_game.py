@@ -8,7 +8,7 @@ import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "e2e"))
 from harness import Game, Xvfb  # noqa: E402
-from launch import SDL_FAILURE, STATE_FAILURE, Home, tree  # noqa: E402
+from launch import NO_VIDEO, SDL_FAILURE, STATE_FAILURE, Home, tree  # noqa: E402
 
 BUILD = os.environ["CAVERN_BUILD_DIR"]
 PREFIX = os.environ["CAVERN_INSTALL_PREFIX"]
@@ -91,14 +91,21 @@ class Launcher(unittest.TestCase):
             foreign = home.path("foreign", "cavern")
             os.makedirs(foreign)
             os.chown(foreign, os.getuid() + 1, -1)
+            for mode in (0o775, 0o757):
+                os.makedirs(home.path(f"{mode:o}", "cavern"))
+                os.chmod(home.path(f"{mode:o}", "cavern"), mode)
+            shared = "can be written by others; make it yours alone with: chmod go-w " + home.path("{}", "cavern")
             cases = {
                 "state home is a file": (blocker, "a-file/cavern", STATE_FAILURE),
                 "state home lies under a file": (os.path.join(blocker, "state"), "a-file/state/cavern", STATE_FAILURE),
                 "state folder of another user": (home.path("foreign"), "foreign/cavern", "not a folder of your own"),
+                "group-writable state folder": (home.path("775"), "775/cavern", shared.format(775)),
+                "world-writable state folder": (home.path("757"), "757/cavern", shared.format(757)),
+                "relative home": (None, "(relative/home)", "HOME is a relative path"),
             }
             for name, (state_home, shown, problem) in cases.items():
-                with self.subTest(name):
-                    result = home.run(LAUNCHER, state_home)
+                with self.subTest(name):  # HOME matters only without a state home
+                    result = home.run(LAUNCHER, state_home, {**NO_VIDEO, "HOME": "relative/home"})
                     self.assertEqual(result.returncode, 1)
                     self.assertIn(problem, result.stderr)
                     self.assertIn(shown, result.stderr)
@@ -106,16 +113,21 @@ class Launcher(unittest.TestCase):
 
     def test_the_launcher_links_the_data_into_the_state_folder_and_hands_back_the_games_status(self):
         elsewhere = os.path.join(BUILD, "no-such-install", "share", "cavern", "data")
-        # (state home, a link there before, run through a link to the launcher)
-        cases = {"no link yet": (None, None, False), "a stale link": (None, elsewhere, False),
-                 "a link to another install": (None, os.path.dirname(DATA), False),
-                 "an empty state home": ("", None, False), "a relative state home": ("relative/state", None, False),
-                 "a launcher reached through a link": (None, None, True)}
-        for name, (state_home, old_target, linked) in cases.items():
+        # (state home, a link there before, run through a link to the launcher, the folder's mode before)
+        cases = {"no link yet": (None, None, False, None), "a stale link": (None, elsewhere, False, None),
+                 "a link to another install": (None, os.path.dirname(DATA), False, None),
+                 "an empty state home": ("", None, False, None),
+                 "a relative state home": ("relative/state", None, False, None),
+                 "a launcher reached through a link": (None, None, True, None),
+                 "a sticky folder others can write to": (None, None, False, 0o1777)}
+        self.addCleanup(os.umask, os.umask(0o002))  # a user's private group may write, as on Debian
+        for name, (state_home, old_target, linked, mode) in cases.items():
             with self.subTest(name), Home() as home:
                 link = os.path.join(home.default_state(), "data")
-                if old_target:
+                if old_target or mode:
                     os.makedirs(home.default_state())
+                    os.chmod(home.default_state(), mode or 0o755)
+                if old_target:
                     os.symlink(old_target, link)
                 launcher = LAUNCHER
                 if linked:

@@ -5,12 +5,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
 #include "tests/support/content_files.h"
 #include "tests/support/test_world.h"
 #include "tools/offscreen/offscreen_gl.h"
+#include "worldgen/maze_picture.h"
 #include "worldgen/world_setup.h"
 #include "worldgen/world_textures.h"
 
@@ -106,6 +108,29 @@ TEST_F(WorldSetup, ReplacesALinkedMazePictureWhole) {
         struct stat file;
         EXPECT_TRUE(victim.str() == "victim\n" && lstat("happy.txt", &file) == 0 && S_ISREG(file.st_mode) &&
                     file.st_nlink == 1);
+    }
+}
+
+MazePicture picture;
+// What a signal found when it came: 1 the new file left, 2 happy.txt in place; -1 none came.
+volatile sig_atomic_t foundOnSignal;
+void lookAtThePicture(int) { foundOnSignal = (access(picture.path, F_OK) == 0) + 2 * (access("happy.txt", F_OK) == 0); }
+
+// A signal that would end the game while the maze picture is written takes its former action
+// only once the picture is in place, its new file gone.
+TEST_F(WorldSetup, EndingSignalsWaitForTheMazePicture) {
+    for (int number : {SIGTERM, SIGINT, SIGHUP}) {
+        remove("happy.txt");
+        struct sigaction look = {}, before;
+        look.sa_handler = lookAtThePicture;
+        sigaction(number, &look, &before);
+        foundOnSignal = -1;
+        startMazePicture(&picture);
+        raise(number);
+        writeMazePicture(picture.file);
+        finishMazePicture(&picture);
+        sigaction(number, &before, nullptr);
+        EXPECT_EQ(foundOnSignal, 2) << number;
     }
 }
 
