@@ -17,7 +17,7 @@ constexpr float HalfPi = 1.5707963f;
 constexpr float LevelDb[CueCount] = {
     -5,  // player's shot
     -6,  // enemy's shot
-    -4,  // shot striking a wall (its file is 5 dB quieter, held by its peaks)
+    -5,  // shot striking a wall (its file is 3 dB quieter, held by its sharp peaks)
     -3,  // block breaking
     -4,  // enemy hit
     -1,  // enemy dying
