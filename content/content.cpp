@@ -34,9 +34,9 @@ bool loadFixedTextures() {
 
 }  // namespace
 
-bool loadContent() {
+bool loadContent(SceneryHook sceneryLoaded) {
     ContentPictures pictures;
-    if (!loadContentList(ContentListPath, &pictures)) return false;
+    if (!loadContentList(ContentListPath, &pictures, sceneryLoaded)) return false;
     keepPictures(pictures);
     if (!loadFixedTextures() || !loadAnimations(AnimationPath, &world->animations, &world->animationCount)) {
         return false;

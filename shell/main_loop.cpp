@@ -55,6 +55,8 @@ void simulatePass() {
 }
 
 bool runPass(void (*warm)()) {
+    // Every room shows the first scenery set (the world's one tile atlas), so its bed is heard.
+    platformPlayBed(0);
     updateCamera();
     platformPlayCues(world->cameraX, world->cameraY);
     platformDelay(PassDelayMs, warm);
