@@ -276,7 +276,7 @@ TEST(Content, TheKeyLegendIsLoadedWhenThereAndMissedSilently) {
         if (there) dir.write("data/keys.bmp", plainBitmap(128, 64));
         TestWorld w;
         CaptureStderr();
-        EXPECT_TRUE(loadContent());
+        EXPECT_TRUE(loadContent(nullptr));
         EXPECT_EQ(GetCapturedStderr(), "");
         EXPECT_EQ(w->keyLegendTexture != 0, there);
     }
