@@ -15,7 +15,7 @@
 namespace {
 
 constexpr long DefaultPasses = 3000;
-constexpr uint32_t Seed = 20261207;
+constexpr uint32_t Seed = 20261212;  // one whose play dies within the short soak
 // The play must die and restart: once in the short soak, now and then in the long one.
 constexpr long PassesPerRestart = 20000;
 // A long soak travels: through most of the maze, meeting every kind of enemy in it.
