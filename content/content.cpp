@@ -22,13 +22,14 @@ void keepPictures(const ContentPictures& pictures) {
     world->projectileImages = pictures.projectileImages;
 }
 
-// The five pictures used whole, in this order.
+// The six pictures used whole, in this order.
 bool loadFixedTextures() {
     return loadTexture("data/healthbar.bmp", &world->healthbarTexture) &&
            loadTexture("data/itembar.bmp", &world->itembarTexture) &&
            loadTexture("data/bossbar.bmp", &world->bossbarTexture) &&
            loadTexture("data/emptybar.bmp", &world->emptybarTexture) &&
-           loadTexture("data/projectiles/bullet.bmp", &world->bulletTexture);
+           loadTexture("data/projectiles/bullet.bmp", &world->bulletTexture) &&
+           loadTexture("data/paused.bmp", &world->pauseSignTexture);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "render/figure_drawing.h"
+#include "render/pause_sign.h"
 #include "render/room_drawing.h"
 #include "render/textured_quad.h"
 #include "shell/platform.h"
@@ -75,6 +76,12 @@ void drawFrame() {
 
 void renderFrame() {
     drawFrame();
+    platformSwapBuffers();
+}
+
+void renderPausedFrame() {
+    drawFrame();
+    drawPauseSign();
     platformSwapBuffers();
 }
 

@@ -43,6 +43,7 @@ struct World {
     uint32_t bossbarTexture;                              // loaded, never drawn
     uint32_t emptybarTexture;                             // an empty health bar segment
     uint32_t bulletTexture;                               // loaded, never drawn
+    uint32_t pauseSignTexture;                            // "Paused", over the paused game
 };
 
 extern World* world;              // the one World of the run

@@ -74,3 +74,10 @@ void platformDelay(uint32_t milliseconds, void (*)()) { emscripten_sleep(millise
 
 // The browser shows the frame when the next delay hands control back; the page counts them.
 void platformSwapBuffers() { EM_ASM(if (Module.onFrameDrawn) Module.onFrameDrawn();); }
+
+// The page has no pause yet: the browser stops a hidden tab's timers itself.
+bool platformPauseAsked() { return false; }
+
+void platformEnterPause() {}
+
+int32_t platformWaitPaused(uint32_t) { return PauseEnds; }

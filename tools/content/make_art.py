@@ -1,5 +1,5 @@
 """Writes every picture and the content list into the folder given as the
-one argument: the skins, the cavern scenery, the projectile, the bars."""
+one argument: the skins, the cavern scenery, the projectile, the bars, the pause sign."""
 import os
 import sys
 
@@ -9,6 +9,7 @@ from .art.cast import CAST, PLAYER
 from .art.content_list import contents_text
 from .art.figure import paint_figure
 from .art.hud import BOSS, EMPTY_HEALTH, FULL_HEALTH, ITEM, bar_segment, bolt, bullet
+from .art.pause_sign import pause_sign
 from .art.skins import compose_skin
 from .art.tiles import make_atlas
 
@@ -38,6 +39,7 @@ def main(argv):
     for name, colours in (("healthbar", FULL_HEALTH), ("emptybar", EMPTY_HEALTH),
                           ("itembar", ITEM), ("bossbar", BOSS)):
         save(out, name + ".bmp", bar_segment(colours))
+    save(out, "paused.bmp", pause_sign())
     with open(os.path.join(out, "contents.txt"), "w", newline="\n") as f:
         f.write(contents_text([name for name, _ in CAST], [SCENERY], [PROJECTILE]))
     return 0
