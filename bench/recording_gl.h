@@ -30,6 +30,8 @@ void recordSwap();
 
 #define renderFrame recordingRenderFrame
 #define warmDrawing recordingWarmDrawing
+#define renderPausedFrame recordingRenderPausedFrame
+#define drawPauseSign recordingDrawPauseSign
 #define drawRoom recordingDrawRoom
 #define drawFigure recordingDrawFigure
 #define drawSprite recordingDrawSprite

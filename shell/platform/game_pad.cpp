@@ -12,8 +12,7 @@ bool stickPast(uint8_t on, int32_t travel) { return travel > (on ? StickOff : St
 
 }  // namespace
 
-int32_t readPad(PadState* pad, const PadLayout& layout, const PadReading& reading, uint32_t now,
-                EventQueue* queue) {
+int32_t readPad(PadState* pad, const PadLayout& layout, const PadReading& reading, uint32_t now, EventQueue* queue) {
     bool holds[KeyStateSize] = {};
     for (int32_t axis = 0; axis < StickAxes; axis++) {
         int32_t value = reading.axes[axis];

@@ -38,7 +38,6 @@ struct PadState {
 enum PadAsk : int32_t { PadAsksNothing, PadAsksStart, PadAsksQuit };
 
 // Queues the keys the pad now holds or has let go of; now is in ms.
-int32_t readPad(PadState* pad, const PadLayout& layout, const PadReading& reading, uint32_t now,
-                EventQueue* queue);
+int32_t readPad(PadState* pad, const PadLayout& layout, const PadReading& reading, uint32_t now, EventQueue* queue);
 // Whether the pad holds any key or button, so that looking for pads again would lose nothing.
 bool padIdle(const PadState& pad, const EventQueue& queue);

@@ -1,11 +1,11 @@
 """A game pad in the real game, played by a stand-in for SDL's joystick calls, and the pause: on
 the pad's Start, and under a window manager when the game is minimised."""
 import os
-import tempfile
+import subprocess
 import time
 import unittest
 
-from harness import GAME, Game, Xvfb
+from harness import Game, Xvfb, _stop
 from test_large_desktop import Desktop
 
 STAND_IN = os.environ.get("CAVERN_PAD_STAND_IN", "")
@@ -15,7 +15,7 @@ MOVED = 0.05
 JUMP, SHOT = 8, 0   # the effects, in the order the game loads them
 REST, PUSHED = 6554, 22938  # a fifth and seven tenths of the stick's travel
 A, B, X, BACK, START, LEFT = 0, 1, 2, 4, 6, 13
-PLAYING_FPS, PAUSED_FPS = 10, 3  # a pass is 50 ms and its work; paused, a frame a second
+PLAYING_FPS, PAUSED_FPS = 5, 2  # a pass is 50 ms and its work, slower on a busy machine; paused, 1 a second
 
 
 class PlayedGame(Game):
@@ -116,33 +116,41 @@ class Pad(unittest.TestCase):
 
 
 class Pause(unittest.TestCase):
-    def test_a_minimised_game_stops_and_sleeps_and_plays_on_when_restored(self):
-        with Desktop(640, 480) as desktop, PlayedGame(desktop) as game:
-            self.assertTrue(game.first_picture(), game.output("stderr"))
-            window = desktop.run("xdotool", "search", "--class", "cavern").split()[0]
-            desktop.run("xdotool", "windowactivate", "--sync", window)
-            time.sleep(SETTLE)
-            self.assertGreaterEqual(game.frames_per_second(), PLAYING_FPS)
-            desktop.keys("keydown", "Right")
-            time.sleep(0.5)
-            desktop.run("xdotool", "windowminimize", "--sync", window)
-            time.sleep(0.5)
-            cpu, start = game.cpu_seconds(), time.time()
-            fps = game.frames_per_second(4.0)
-            share = (game.cpu_seconds() - cpu) / (time.time() - start)
-            print(f"minimised: {fps:.1f} frames a second, {100 * share:.2f} % of a core")
-            self.assertLessEqual(fps, PAUSED_FPS)
-            self.assertLess(share, 0.02)
-            desktop.keys("keyup", "Right")
-            desktop.run("xdotool", "windowactivate", "--sync", window)
-            time.sleep(0.5)
-            restored = desktop.screenshot()
-            time.sleep(1.0)
-            self.assertLess(desktop.screenshot().difference(restored), SAME_PICTURE, "the player stands")
-            desktop.keys("keydown", "Right")
-            time.sleep(1.0)
-            desktop.keys("keyup", "Right")
-            self.assertGreater(desktop.screenshot().difference(restored), MOVED, "and plays on")
+    def test_a_game_left_for_another_window_or_minimised_stops_and_sleeps_and_plays_on_when_back(self):
+        for way in ("another window in front", "minimised"):
+            with self.subTest(way), Desktop(640, 480) as desktop, PlayedGame(desktop) as game:
+                self.assertTrue(game.first_picture(), game.output("stderr"))
+                window = desktop.run("xdotool", "search", "--class", "cavern").split()[0]
+                desktop.run("xdotool", "windowactivate", "--sync", window)
+                time.sleep(SETTLE)
+                self.assertGreaterEqual(game.frames_per_second(), PLAYING_FPS)
+                desktop.keys("keydown", "Right")
+                time.sleep(0.5)
+                if way == "minimised":
+                    desktop.run("xdotool", "windowminimize", "--sync", window)
+                    other = None
+                else:
+                    other = subprocess.Popen(["xmessage", "-center", "in front"], env=desktop.env())
+                    time.sleep(1.0)
+                    desktop.run("xdotool", "search", "--sync", "--class", "xmessage", "windowactivate", "--sync")
+                time.sleep(0.5)
+                cpu, start = game.cpu_seconds(), time.time()
+                fps = game.frames_per_second(4.0)
+                share = (game.cpu_seconds() - cpu) / (time.time() - start)
+                print(f"{way}: {fps:.2f} frames a second, {100 * share:.2f} % of a core")
+                self.assertLessEqual(fps, PAUSED_FPS)
+                self.assertLess(share, 0.02)
+                desktop.keys("keyup", "Right")
+                desktop.run("xdotool", "windowactivate", "--sync", window)
+                _stop(other)
+                time.sleep(0.5)
+                back = desktop.screenshot()
+                time.sleep(1.0)
+                self.assertLess(desktop.screenshot().difference(back), SAME_PICTURE, "the player stands")
+                desktop.keys("keydown", "Right")
+                time.sleep(1.0)
+                desktop.keys("keyup", "Right")
+                self.assertGreater(desktop.screenshot().difference(back), MOVED, "and plays on")
 
 
 if __name__ == "__main__":

@@ -6,7 +6,9 @@
 #include "actors/behaviours.h"
 #include "actors/enemy.h"
 #include "actors/player_tuning.h"
+#include "content/texture.h"
 #include "shell/main_loop.h"
+#include "shell/pause.h"
 #include "shell/platform/platform_null.h"
 #include "shell/play_game.h"
 #include "tests/support/content_files.h"
@@ -101,6 +103,31 @@ TEST(Pass, AWindowCloseQuitsAndStartPlayPlacesPlayerAndCamera) {
     nullPlatformQueue({EventQuit, 0});
     EXPECT_FALSE(runPass());
     EXPECT_TRUE(runPass());
+}
+
+TEST(Pause, LetsGoOfHeldKeysShowsTheSignWithoutAPassAndEndsOrQuits) {
+    OffscreenGl gl;
+    TestWorld w;
+    w.paint(500, 500, "....|....|....|....|####");
+    w->player.init(Room25 + 64, Room25 + 67, 0);
+    w->cameraX = w->cameraY = Room25;
+    w->pauseSignTexture = 0;
+    glGenTextures(1, &w->pauseSignTexture);
+    uploadImage(w->pauseSignTexture, 1, 1, new uint32_t[1]{rgba(240, 226, 190)}, false);
+    nullPlatformQueue({EventKeyDown, KeyRight});
+    runPass();
+    std::string running = describe(w->player, Room25, Room25);
+    long swaps = nullPlatformSwapCount();
+    nullPlatformAskPause(2);
+    EXPECT_TRUE(sitOutPause());
+    EXPECT_EQ(nullPlatformSwapCount() - swaps, 3) << "a frame at the start and after each wait that goes on";
+    EXPECT_EQ(gl.pixel(320, 240) | 0xff000000u, rgba(240, 226, 190)) << "the sign over the middle";
+    EXPECT_EQ(describe(w->player, Room25, Room25), running) << "no pass while paused";
+    runPass();
+    EXPECT_EQ(describe(w->player, Room25, Room25), "72 67 0 0 1 0 0") << "the held key let go of";
+    nullPlatformAskPause(0);
+    nullPlatformQueue({EventKeyDown, KeyEscape});
+    EXPECT_FALSE(sitOutPause());
 }
 
 TEST(PlayGame, MissingContentFailsNamingTheFile) {
