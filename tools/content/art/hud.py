@@ -20,13 +20,18 @@ def bar_segment(colours):
     bar.rect(1, 1, BAR_WIDTH - 1, 4, colours[4])
     bar.rect(1, 4, BAR_WIDTH - 1, 6, colours[3])
     bar.rect(1, BAR_HEIGHT - 5, BAR_WIDTH - 1, BAR_HEIGHT - 1, colours[1])
-    for x in range(BAR_WIDTH):
-        bar.set(x, 0, FRAME)
-        bar.set(x, BAR_HEIGHT - 1, FRAME)
-    for y in range(BAR_HEIGHT):
-        bar.set(0, y, FRAME)
-        bar.set(BAR_WIDTH - 1, y, FRAME)
+    frame(bar)
     return bar
+
+
+def frame(canvas):
+    """The dark line around a picture of the screen's furniture."""
+    for x in range(canvas.width):
+        canvas.set(x, 0, FRAME)
+        canvas.set(x, canvas.height - 1, FRAME)
+    for y in range(canvas.height):
+        canvas.set(0, y, FRAME)
+        canvas.set(canvas.width - 1, y, FRAME)
 
 
 def bolt(size=SHOT, length=15, height=7):

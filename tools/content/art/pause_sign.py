@@ -1,11 +1,11 @@
 """The sign over the paused game: "PAUSED" in large pixel letters on a framed dark panel."""
 from .canvas import Canvas
+from .hud import frame
 
 WIDTH, HEIGHT = 128, 32  # drawn 1:1 at the middle of the screen
 SCALE = 2                # screen pixels to a letter's pixel
 
 PANEL = (28, 24, 38)
-FRAME = (10, 10, 16)
 WORDS = (240, 226, 190)
 
 # 5 x 7 letters, '#' drawn.
@@ -23,12 +23,7 @@ TEXT = "PAUSED"
 
 def pause_sign():
     sign = Canvas(WIDTH, HEIGHT, fill=PANEL)
-    for x in range(WIDTH):
-        sign.set(x, 0, FRAME)
-        sign.set(x, HEIGHT - 1, FRAME)
-    for y in range(HEIGHT):
-        sign.set(0, y, FRAME)
-        sign.set(WIDTH - 1, y, FRAME)
+    frame(sign)
     advance = (LETTER_WIDTH + 1) * SCALE
     left = (WIDTH - len(TEXT) * advance + SCALE) // 2
     top = (HEIGHT - LETTER_HEIGHT * SCALE) // 2
