@@ -8,9 +8,23 @@ constexpr int32_t StickOn = 16384;
 constexpr int32_t StickOff = 10923;
 constexpr int32_t StickKeys[2 * StickAxes] = {KeyLeft, KeyRight, KeyUp, KeyDown};
 
+// clang-format off
+constexpr PadButtonKey DesktopPadKeys[] = {
+    {11, KeyUp}, {12, KeyDown}, {13, KeyLeft}, {14, KeyRight},
+    {0, KeySpace}, {2, KeyLeftControl}, {1, KeyLeftControl},
+};
+constexpr PadButtonKey BrowserPadKeys[] = {
+    {12, KeyUp}, {13, KeyDown}, {14, KeyLeft}, {15, KeyRight},
+    {0, KeySpace}, {2, KeyLeftControl}, {1, KeyLeftControl},
+};
+// clang-format on
+
 bool stickPast(uint8_t on, int32_t travel) { return travel > (on ? StickOff : StickOn); }
 
 }  // namespace
+
+const PadLayout DesktopPad = {DesktopPadKeys, sizeof DesktopPadKeys / sizeof DesktopPadKeys[0], 6, 4};
+const PadLayout BrowserPad = {BrowserPadKeys, sizeof BrowserPadKeys / sizeof BrowserPadKeys[0], 9, 8};
 
 int32_t readPad(PadState* pad, const PadLayout& layout, const PadReading& reading, uint32_t now, EventQueue* queue) {
     bool holds[KeyStateSize] = {};

@@ -21,6 +21,10 @@ struct PadLayout {
     int32_t back;   // held, quits
 };
 
+// The layout SDL12COMPAT_USE_GAME_CONTROLLERS=1 gives every known pad, and the browser's standard one.
+extern const PadLayout DesktopPad;
+extern const PadLayout BrowserPad;
+
 // One look at the pad; all zero when there is none.
 struct PadReading {
     uint8_t buttons[PadButtons];

@@ -14,15 +14,6 @@ namespace {
 constexpr uint32_t PadLookMs = 2000;   // how often to look for a pad plugged in since
 constexpr uint32_t PausedPollMs = 50;  // while paused, how often the pad and the window are read
 
-// The layout SDL12COMPAT_USE_GAME_CONTROLLERS=1 gives every known pad.
-// clang-format off
-constexpr PadButtonKey DesktopPadKeys[] = {
-    {11, KeyUp}, {12, KeyDown}, {13, KeyLeft}, {14, KeyRight},
-    {0, KeySpace}, {2, KeyLeftControl}, {1, KeyLeftControl},
-};
-// clang-format on
-constexpr PadLayout DesktopPad = {DesktopPadKeys, sizeof DesktopPadKeys / sizeof DesktopPadKeys[0], 6, 4};
-
 EventQueue events;
 PadState padState;
 SDL_Joystick* pad = nullptr;
