@@ -19,8 +19,8 @@ struct PadCase {
 const PadCase padCases[] = {
     {"the d-pad: up, down, left, right", &DesktopPad, "b11 -b11 b12 -b12 b13 -b13 b14 -b14", "273+ 273- 274+ 274- 276+ 276- 275+ 275-"},
     {"A is Space, B and X Left Control, one press for both", &DesktopPad, "b0 -b0 b1 b2 -b1 -b2", "32+ 32- 306+ 306-"},
-    {"the stick right and left: on past half, off below a third", &DesktopPad, "x60 x40 x30 x-60 x-40 x-30", "275+ 275- 276+ 276-"},
-    {"the stick up and down", &DesktopPad, "y-60 y-40 y-30 y60 y40 y30", "273+ 273- 274+ 274-"},
+    {"the stick right and left: on past half, off below a third", &DesktopPad, "x60 x40 x60 x30 x-60 x-40 x-60 x-30", "275+ 275- 276+ 276-"},
+    {"the stick up and down", &DesktopPad, "y-60 y-40 y-60 y-30 y60 y40 y60 y30", "273+ 273- 274+ 274-"},
     {"a stick short of half does nothing", &DesktopPad, "x20 y-20 x45 y45 x-45 y-45", ""},
     {"the stick and the d-pad hold Right as one", &DesktopPad, "x60 b14 x0 -b14", "275+ 275-"},
     {"Start asks once a press", &DesktopPad, "b6 b6 -b6 b6", "S S"},
