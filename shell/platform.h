@@ -55,6 +55,10 @@ enum PauseState : int32_t { PauseGoesOn, PauseGoesOnHidden, PauseEnds, PauseQuit
 // plays on when the pause ends.
 int32_t platformWaitPaused(uint32_t milliseconds);
 
+// After a game the player ended: true once the player asks for another, where the platform offers one
+// (the browser's page, which the game cannot leave).
+bool platformPlayAgain();
+
 // Sounds the game asks for; each is raised with the world position it comes from.
 enum SoundCue : int32_t {
     CuePlayerShot,

@@ -25,6 +25,8 @@ void platformCue(int32_t cue, int32_t x, int32_t y) { cues.push_back(HeardCue{pa
 
 void platformPlayCues(int32_t, int32_t) { passes++; }
 
+bool platformPlayAgain() { return false; }
+
 bool platformPauseAsked() { return pausedWaitsLeft >= 0; }
 
 void platformEnterPause() { releaseKeys(&events); }

@@ -45,11 +45,10 @@ void readPadNow() {
     PadReading reading = {};
     if (pad) {
         SDL_JoystickUpdate();
-        int buttons = SDL_JoystickNumButtons(pad);
-        for (int button = 0; button < PadButtons && button < buttons; button++)
+        // Buttons and axes the pad lacks read as zero.
+        for (int button = 0; button < PadButtons; button++)
             reading.buttons[button] = SDL_JoystickGetButton(pad, button);
-        for (int axis = 0; axis < StickAxes && axis < SDL_JoystickNumAxes(pad); axis++)
-            reading.axes[axis] = SDL_JoystickGetAxis(pad, axis);
+        for (int axis = 0; axis < StickAxes; axis++) reading.axes[axis] = SDL_JoystickGetAxis(pad, axis);
     }
     int32_t ask = readPad(&padState, DesktopPad, reading, SDL_GetTicks(), &events);
     if (ask == PadAsksQuit) {
@@ -111,6 +110,8 @@ void platformDelay(uint32_t milliseconds, void (*warm)()) {
 }
 
 void platformSwapBuffers() { SDL_GL_SwapBuffers(); }
+
+bool platformPlayAgain() { return false; }
 
 bool platformPauseAsked() { return !focused || !shown || padPause; }
 

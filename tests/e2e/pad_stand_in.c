@@ -19,8 +19,6 @@ int SDL_NumJoysticks(void) { return SDL_JoystickUpdate(), state[0]; }
 void* SDL_JoystickOpen(int index) { return state[0] && index == 0 ? &pad : NULL; }
 void SDL_JoystickClose(void* joystick) { (void)joystick; }
 int SDL_JoystickEventState(int wanted) { return wanted; }
-int SDL_JoystickNumButtons(void* joystick) { return joystick == &pad ? 15 : 0; }
-int SDL_JoystickNumAxes(void* joystick) { return joystick == &pad ? 6 : 0; }
 uint8_t SDL_JoystickGetButton(void* joystick, int button) {
     return joystick == &pad && state[0] && button >= 0 && button < Buttons ? (uint8_t)state[1 + button] : 0;
 }

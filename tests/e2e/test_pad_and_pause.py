@@ -1,5 +1,4 @@
-"""A game pad played into the real game by a stand-in for SDL's joystick calls (its every button and
-direction as keys are the unit tier's), and the pause: on Start, and under a window manager."""
+"""A pad played into the real game by a stand-in for SDL's joystick calls, and the pause under a window manager."""
 import os
 import subprocess
 import time
@@ -11,7 +10,7 @@ from test_large_desktop import Desktop
 SETTLE = 3.0         # seconds: the player has landed from the start point
 SAME, MOVED = 0.02, 0.05  # shares of pixels that differ: the standing figure breathes; something moved
 REST, PUSHED = 6554, 22938  # a fifth and seven tenths of the stick's travel
-A, BACK, START, LEFT = 0, 4, 6, 13
+A, BACK, START = 0, 4, 6
 PLAYING_FPS, PAUSED_FPS = 5, 2  # a pass is 50 ms and its work, slower on a busy machine; paused, 1 a second
 
 
@@ -29,8 +28,7 @@ class PlayedGame(Game):
             self.pad()
             time.sleep(0.3)
 
-    def sample(self, seconds):
-        """Frames a second and the share of a core over the given time."""
+    def sample(self, seconds):  # frames a second and the share of a core
         def count():
             with open(self.file("swaps.txt")) as f, open(f"/proc/{self.process.pid}/stat") as stat:
                 ticks = stat.read().rsplit(")", 1)[1].split()[11:13]
@@ -46,7 +44,7 @@ class PadAndPause(unittest.TestCase):
         share = screen.screenshot().difference(before)
         (self.assertGreater if changes else self.assertLess)(share, MOVED if changes else SAME, why)
 
-    def test_a_pad_plugged_in_later_runs_jumps_pauses_lets_go_when_pulled_and_quits_and_a_rest_is_still(self):
+    def test_a_pad_plugged_in_later_runs_jumps_pauses_and_quits_and_a_resting_stick_does_nothing(self):
         with Xvfb() as x, PlayedGame(x) as game:
             game.pad(present=0)
             self.assertTrue(game.first_picture(), game.output("stderr"))
@@ -54,8 +52,7 @@ class PadAndPause(unittest.TestCase):
             game.pad(x=REST, y=REST)
             time.sleep(2.5)  # found within two seconds
             for name, move, changes in (("a resting stick", {"x": REST, "y": REST}, False),
-                                        ("the stick", {"x": PUSHED}, True), ("A", {"buttons": (A,)}, True),
-                                        ("the d-pad", {"buttons": (LEFT,)}, True)):
+                                        ("the stick", {"x": PUSHED}, True), ("A", {"buttons": (A,)}, True)):
                 time.sleep(1.0)
                 before = x.screenshot()
                 game.pad(**move, hold=0.5)
@@ -67,14 +64,8 @@ class PadAndPause(unittest.TestCase):
             self.assertLessEqual(game.sample(2.0)[0], PAUSED_FPS)
             game.pad(buttons=(START,), hold=0.2)
             self.assertGreaterEqual(game.sample(2.0)[0], PLAYING_FPS)
-            game.pad(x=PUSHED, hold=0.3)
-            game.pad(present=0, x=PUSHED)
-            time.sleep(0.5)
-            pulled = x.screenshot()
-            time.sleep(1.0)
-            self.assertPicture(x, pulled, False, "pulled out, it holds nothing")
             game.pad(buttons=(BACK,))
-            self.assertEqual(game.wait(4.0), 0, "plugged in again, Back held for a second quits")
+            self.assertEqual(game.wait(3.0), 0, "Back held for a second quits")
 
     def test_a_game_left_for_another_window_or_minimised_stops_and_sleeps_and_plays_on_when_back(self):
         for way in ("another window in front", "minimised"):
@@ -83,7 +74,6 @@ class PadAndPause(unittest.TestCase):
                 window = desktop.run("xdotool", "search", "--class", "cavern").split()[0]
                 desktop.run("xdotool", "windowactivate", "--sync", window)
                 time.sleep(SETTLE)
-                self.assertGreaterEqual(game.sample(2.0)[0], PLAYING_FPS)
                 desktop.keys("keydown", "Right")
                 time.sleep(0.5)
                 other = None if way == "minimised" else subprocess.Popen(["xmessage", "in front"], env=desktop.env())

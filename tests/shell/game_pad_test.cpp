@@ -23,12 +23,11 @@ const PadCase padCases[] = {
     {"the stick up and down", &DesktopPad, "y-60 y-40 y-60 y-30 y60 y40 y60 y30", "273+ 273- 274+ 274-"},
     {"a stick short of half does nothing", &DesktopPad, "x20 y-20 x45 y45 x-45 y-45", ""},
     {"the stick and the d-pad hold Right as one", &DesktopPad, "x60 b14 x0 -b14", "275+ 275-"},
-    {"Start asks once a press", &DesktopPad, "b6 b6 -b6 b6", "S S"},
-    {"Back held a second quits", &DesktopPad, "b4 t999 t1", "Q"},
-    {"Back let go of sooner does not", &DesktopPad, "b4 t999 -b4 b4 t999", ""},
+    {"Start asks once a press, Back held a whole second quits", &DesktopPad, "b6 b6 -b6 b6 b4 t999 -b4 b4 t999 t1", "S S Q"},
     {"browser: d-pad, A, B, X", &BrowserPad, "b12 b13 b14 b15 -b12 b0 b1 -b1 b2", "273+ 274+ 276+ 275+ 273- 32+ 306+ 306- 306+"},
-    {"browser Start", &BrowserPad, "b9 b6", "S"},
-    {"browser Back", &BrowserPad, "b8 t1000 -b8 b4 t1000", "Q"},
+    {"browser Start", &BrowserPad, "b9", "S"},
+    {"the browser's 6 and 4 are neither Start nor Back", &BrowserPad, "b6 b4 t1000", ""},
+    {"browser Back", &BrowserPad, "b8 t1000", "Q"},
 };
 // clang-format on
 
