@@ -7,6 +7,7 @@
 #include "shell/platform.h"
 #include "shell/platform/event_queue.h"
 #include "shell/platform/game_pad.h"
+#include "shell/platform/pad_sdl.h"
 #include "shell/platform/sound_sdl.h"
 
 namespace {
@@ -42,19 +43,8 @@ void lookForPad() {
 }
 
 void readPadNow() {
-    PadReading reading = {};
-    if (pad) {
-        SDL_JoystickUpdate();
-        // Buttons and axes the pad lacks read as zero.
-        for (int button = 0; button < PadButtons; button++)
-            reading.buttons[button] = SDL_JoystickGetButton(pad, button);
-        for (int axis = 0; axis < StickAxes; axis++) reading.axes[axis] = SDL_JoystickGetAxis(pad, axis);
-    }
-    int32_t ask = readPad(&padState, DesktopPad, reading, SDL_GetTicks(), &events);
-    if (ask == PadAsksQuit) {
-        quitAsked = true;
-        queueEvent(&events, InputEvent{EventQuit, 0});
-    }
+    int32_t ask = lookAtPad(pad, DesktopPad, SDL_GetTicks(), &padState, &events);
+    if (ask == PadAsksQuit) quitAsked = true;
     if (ask == PadAsksStart) {
         resumeAsked = paused;
         padPause = !paused;

@@ -9,6 +9,7 @@
 #include "shell/platform.h"
 #include "shell/platform/event_queue.h"
 #include "shell/platform/game_pad.h"
+#include "shell/platform/pad_sdl.h"
 #include "shell/platform/sound_sdl.h"
 
 namespace {
@@ -93,19 +94,9 @@ bool listen() {
 // out reads as all zero.
 void readPadNow() {
     for (int place = 0; !pad && place < SDL_NumJoysticks(); place++) pad = SDL_JoystickOpen(place);
-    PadReading reading = {};
-    if (pad) {
-        SDL_JoystickUpdate();
-        for (int button = 0; button < PadButtons; button++)
-            reading.buttons[button] = SDL_JoystickGetButton(pad, button);
-        for (int axis = 0; axis < StickAxes; axis++) reading.axes[axis] = SDL_JoystickGetAxis(pad, axis);
-    }
-    int32_t ask = readPad(&padState, BrowserPad, reading, uint32_t(emscripten_get_now()), &events);
+    int32_t ask = lookAtPad(pad, BrowserPad, uint32_t(emscripten_get_now()), &padState, &events);
     if (ask == PadAsksStart) pauseOrPlayOn();
-    if (ask == PadAsksQuit) {
-        quitAsked = true;
-        queueEvent(&events, InputEvent{EventQuit, 0});
-    }
+    if (ask == PadAsksQuit) quitAsked = true;
 }
 
 }  // namespace
