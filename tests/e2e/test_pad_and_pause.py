@@ -8,7 +8,7 @@ from harness import Game, Xvfb, _stop
 from test_large_desktop import Desktop
 
 SETTLE = 3.0         # seconds: the player has landed from the start point
-SAME, MOVED = 0.02, 0.05  # shares of pixels that differ: the standing figure breathes; something moved
+SAME, MOVED = 0.002, 0.004  # shares of pixels that differ: a breathing figure 0.001, a jump 0.006
 REST, PUSHED = 6554, 22938  # a fifth and seven tenths of the stick's travel
 A, BACK, START = 0, 4, 6
 PLAYING_FPS, PAUSED_FPS = 5, 2  # a pass is 50 ms and its work, slower on a busy machine; paused, 1 a second
@@ -26,7 +26,7 @@ class PlayedGame(Game):
         if hold:
             time.sleep(hold)
             self.pad()
-            time.sleep(0.3)
+            time.sleep(0.1)  # a jump is still in the air
 
     def sample(self, seconds):  # frames a second and the share of a core
         def count():
@@ -55,7 +55,7 @@ class PadAndPause(unittest.TestCase):
                                         ("the stick", {"x": PUSHED}, True), ("A", {"buttons": (A,)}, True)):
                 time.sleep(1.0)
                 before = x.screenshot()
-                game.pad(**move, hold=0.5)
+                game.pad(**move, hold=0.3)
                 self.assertPicture(x, before, changes, name)
             game.pad(buttons=(START,), hold=0.2)
             paused = x.screenshot()
