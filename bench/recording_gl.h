@@ -36,3 +36,7 @@ void recordSwap();
 #define drawFigure recordingDrawFigure
 #define drawSprite recordingDrawSprite
 #define drawTexturedQuad recordingDrawTexturedQuad
+#define showKeyLegend recordingShowKeyLegend
+#define stepKeyLegend recordingStepKeyLegend
+#define drawKeyLegend recordingDrawKeyLegend
+#define drawKeyLegendAt recordingDrawKeyLegendAt

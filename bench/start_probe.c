@@ -8,6 +8,7 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <stdarg.h>
+#include <stdbool.h>
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -22,8 +23,8 @@ enum Kind {
     AudioInit, /* SDL_InitSubSystem for audio alone: the sound side starting it */
     VideoMode,
     OpenAudio,
-    LoadSound,
-    DataFile,    /* from opening a file under data/ to closing it */
+    LoadSound,   /* the effects', before the content: a scenery set's bed loads with its pictures */
+    DataFile,    /* from opening a file under data/ (the effects' aside) to closing it */
     MazePicture, /* from making the maze picture's file to renaming it into place */
     Upload,
     Clear, /* the first frame's start, drawn inside the first delay or after it */
@@ -147,6 +148,7 @@ int Mix_OpenAudio(int frequency, uint16_t format, int channels, int chunkSize) {
 void* Mix_LoadWAV_RW(void* source, int freeSource) {
     static void* (*f)(void*, int);
     if (!f) f = real("Mix_LoadWAV_RW");
+    if (spans[DataFile].calls) return f(source, freeSource);
     TIMED(LoadSound, void*, f(source, freeSource));
 }
 
@@ -175,7 +177,8 @@ int open(const char* path, int flags, ...) {
     va_end(arguments);
     int64_t started = now();
     int fd = f(path, flags, mode);
-    if (strncmp(path, "data/", 5) == 0 && fd >= 0 && fd < 64) {
+    bool content = strncmp(path, "data/", 5) == 0 && strncmp(path, "data/sounds/", 12) != 0;
+    if (content && fd >= 0 && fd < 64) {
         begin(DataFile, started);
         dataFiles[fd] = 1;
     }

@@ -22,21 +22,22 @@ void keepPictures(const ContentPictures& pictures) {
     world->projectileImages = pictures.projectileImages;
 }
 
-// The six pictures used whole, in this order.
+// The six pictures used whole, in this order, and the key legend if there is one.
 bool loadFixedTextures() {
     return loadTexture("data/healthbar.bmp", &world->healthbarTexture) &&
            loadTexture("data/itembar.bmp", &world->itembarTexture) &&
            loadTexture("data/bossbar.bmp", &world->bossbarTexture) &&
            loadTexture("data/emptybar.bmp", &world->emptybarTexture) &&
            loadTexture("data/projectiles/bullet.bmp", &world->bulletTexture) &&
-           loadTexture("data/paused.bmp", &world->pauseSignTexture);
+           loadTexture("data/paused.bmp", &world->pauseSignTexture) &&
+           loadTextureIfPresent("data/keys.bmp", &world->keyLegendTexture);
 }
 
 }  // namespace
 
-bool loadContent() {
+bool loadContent(SceneryHook sceneryLoaded) {
     ContentPictures pictures;
-    if (!loadContentList(ContentListPath, &pictures)) return false;
+    if (!loadContentList(ContentListPath, &pictures, sceneryLoaded)) return false;
     keepPictures(pictures);
     if (!loadFixedTextures() || !loadAnimations(AnimationPath, &world->animations, &world->animationCount)) {
         return false;

@@ -52,10 +52,11 @@ bool loadPicture(const PictureKind& kind, const char* name, IndexedBitmap* pictu
     return false;
 }
 
-// The open list, for messages.
+// The open list, for messages, and whom to tell of each scenery set.
 struct ListFile {
     FILE* file;
     const char* path;
+    SceneryHook sceneryLoaded;
 };
 
 // Reads one name and loads its picture of every kind into place index of arrays[kind].
@@ -87,7 +88,7 @@ bool readItem(const ListFile& list, const Section& section, int32_t index, Index
     for (int kind = 0; kind < section.kindCount; kind++) {
         if (!loadPicture(*section.kinds[kind], name, &(*arrays[kind])[index])) return false;
     }
-    return true;
+    return &section != &Scenery || !list.sceneryLoaded || list.sceneryLoaded(index, name);
 }
 
 // Reads a count as a word of at most MaxNumberLength characters, so that a file of
@@ -143,11 +144,11 @@ void freeContentPictures(ContentPictures* pictures) {
     freeIndexedBitmaps(pictures->projectileImages, pictures->projectileImageCount);
 }
 
-bool loadContentList(const char* path, ContentPictures* pictures) {
+bool loadContentList(const char* path, ContentPictures* pictures, SceneryHook sceneryLoaded) {
     FILE* file = openTextFile(path);
     if (!file) return false;
     ContentPictures read = {};
-    const ListFile list = {file, path};
+    const ListFile list = {file, path, sceneryLoaded};
     IndexedBitmap** skinArrays[] = {&read.skins};
     IndexedBitmap** sceneryArrays[] = {&read.backgrounds, &read.tileAtlases};
     IndexedBitmap** projectileArrays[] = {&read.projectileImages};

@@ -13,8 +13,11 @@ struct ContentPictures {
     IndexedBitmap* projectileImages;  // 64 x 64 each
 };
 
+// Told of each scenery set once its pictures are in; false ends the loading.
+using SceneryHook = bool (*)(int32_t scenery, const char* name);
+
 // Reads the list at path and every picture it names, in list order, each
 // checked for the size its use needs. False (after one message) on bad
 // content, with nothing left allocated and pictures untouched.
-bool loadContentList(const char* path, ContentPictures* pictures);
+bool loadContentList(const char* path, ContentPictures* pictures, SceneryHook sceneryLoaded = nullptr);
 void freeContentPictures(ContentPictures* pictures);

@@ -1,6 +1,9 @@
 #include "content/texture.h"
 
 #include <GL/gl.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "content/bitmap.h"
 #include "content/content_error.h"
@@ -39,4 +42,12 @@ bool loadTexture(const char* path, uint32_t* texture) {
     delete[] indices;
     delete[] colors;
     return usable;
+}
+
+bool loadTextureIfPresent(const char* path, uint32_t* texture) {
+    if (access(path, F_OK) != 0 && errno == ENOENT) {
+        *texture = 0;
+        return true;
+    }
+    return loadTexture(path, texture);
 }

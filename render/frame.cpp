@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include "render/figure_drawing.h"
+#include "render/key_legend.h"
 #include "render/pause_sign.h"
 #include "render/room_drawing.h"
 #include "render/textured_quad.h"
@@ -70,6 +71,7 @@ void drawFrame() {
     }
 
     drawHealthBar(world->player.health);
+    drawKeyLegend();
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Drawing one whole frame: rooms, figures, shots and the health bar.
+// Drawing one whole frame: rooms, figures, shots, the health bar and, at first, the key legend.
 #pragma once
 
 void renderFrame();

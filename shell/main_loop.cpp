@@ -4,6 +4,7 @@
 #include "actors/restart.h"
 #include "render/camera.h"
 #include "render/frame.h"
+#include "render/key_legend.h"
 #include "shell/key_map.h"
 #include "shell/pause.h"
 #include "shell/platform.h"
@@ -36,6 +37,7 @@ bool drainEvents() {
 void startPlay() {
     placePlayerAtStart();
     actorCursor = 0;
+    showKeyLegend();
 }
 
 void simulatePass() {
@@ -54,11 +56,14 @@ void simulatePass() {
 }
 
 bool runPass(void (*warm)()) {
+    // Every room shows the first scenery set (the world's one tile atlas), so its bed is heard.
+    platformPlayBed(0);
     updateCamera();
     platformPlayCues(world->cameraX, world->cameraY);
     platformDelay(PassDelayMs, warm);
     bool running = drainEvents();
     simulatePass();
+    stepKeyLegend();
     renderFrame();
     return running;
 }

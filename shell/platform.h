@@ -78,3 +78,8 @@ void platformCue(int32_t cue, int32_t x, int32_t y);
 // Once a pass, after the camera has moved: the cues raised since the last call,
 // heard from the view whose top-left corner is given.
 void platformPlayCues(int32_t viewLeft, int32_t viewTop);
+// The quiet loop heard under a scenery set, data/NAME/bed.wav, loaded with the set's pictures.
+// False after one line naming the file when it is missing or bad; true, doing nothing, without sound.
+bool platformLoadBed(int32_t scenery, const char* sceneryName);
+// Once a pass: the bed of the scenery set whose room the player is in.
+void platformPlayBed(int32_t scenery);

@@ -9,6 +9,7 @@
 #include "content/content.h"
 #include "content/content_list.h"
 #include "shell/main_loop.h"
+#include "shell/platform.h"
 #include "content/room_template.h"
 #include "shell/world.h"
 #include "worldgen/world_setup.h"
@@ -36,7 +37,7 @@ bool createWorld() {
 }
 
 bool prepareWorld() {
-    if (!loadContent()) return false;
+    if (!loadContent(platformLoadBed)) return false;
     setupWorld();
     return true;
 }

@@ -25,6 +25,10 @@ void platformCue(int32_t cue, int32_t x, int32_t y) { cues.push_back(HeardCue{pa
 
 void platformPlayCues(int32_t, int32_t) { passes++; }
 
+bool platformLoadBed(int32_t, const char*) { return true; }
+
+void platformPlayBed(int32_t) {}
+
 bool platformPlayAgain() { return false; }
 
 bool platformPauseAsked() { return pausedWaitsLeft >= 0; }

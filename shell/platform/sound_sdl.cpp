@@ -1,4 +1,5 @@
-// The cues of each pass played as effects, panned by where on the screen they come from.
+// The cues of each pass played as effects, panned by where on the screen they come from,
+// over the bed of the scenery set heard.
 #include "shell/platform/sound_sdl.h"
 
 #include <SDL.h>
@@ -7,27 +8,29 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cerrno>
+#include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "content/content_error.h"
+#include "content/wave_file.h"
 #include "shell/numbers.h"
 #include "shell/platform.h"
+#include "shell/sound_mix.h"
 
 namespace {
 
 constexpr int MixRate = 22050;
 constexpr int MixChunkSamples = 512;  // about 23 ms from a cue to the speaker
-// Channels 0-3 only ever play the player's own sounds, so a full room cannot cut them off.
-constexpr int ChannelCount = 16;
+// Channels 0-3 only ever play the player's own sounds, so a full room cannot cut them off;
+// each scenery set's bed has a channel of its own after the effects'.
+constexpr int EffectChannels = 14;
 constexpr int PlayerChannels = 4;
 constexpr int PlayerGroup = 1;
 constexpr int WorldGroup = 2;
-constexpr int FadeDistance = ScreenWidth / 2;  // silent half a screen beyond the view, where shots end
+constexpr int32_t LongestEffect = 3;  // seconds
+constexpr int32_t LongestBed = 30;
 
 const char* const effectFiles[CueCount] = {
     "player_shot.wav", "enemy_shot.wav", "shot_hits_wall.wav", "block_breaks.wav",
@@ -40,32 +43,41 @@ struct RaisedCue {
 };
 
 Mix_Chunk* effects[CueCount];
+std::vector<Mix_Chunk*> beds;   // by scenery set
+std::vector<float> bedVolumes;  // 0..1, as faded so far
 bool opened = false;
 std::vector<RaisedCue> raised;  // since the last pass's playing
+RepeatMemory repeats;
+long passes = 0;
 
 bool isPlayersOwn(int32_t cue) {
     return cue == CuePlayerShot || cue == CuePlayerHurt || cue == CueRestart || cue == CueJump || cue == CueLanding;
 }
 
-// 1 inside the view, falling to 0 at FadeDistance beyond its nearest edge.
-float audibility(int32_t screenX, int32_t screenY) {
-    int32_t outside = std::max({0, -screenX, screenX - ScreenWidth, -screenY, screenY - ScreenHeight});
-    return std::max(0.f, 1.f - float(outside) / FadeDistance);
-}
+int mixVolume(float gain) { return int(std::lround(gain * MIX_MAX_VOLUME)); }
 
 void play(const RaisedCue& raisedCue, int32_t viewLeft, int32_t viewTop) {
     int32_t screenX = raisedCue.x - viewLeft;
     bool own = isPlayersOwn(raisedCue.cue);
     float gain = own ? 1.f : audibility(screenX, raisedCue.y - viewTop);
     if (gain <= 0) return;
+    gain *= cueLevel(raisedCue.cue) * repeatGain(&repeats, raisedCue.cue, raisedCue.x, raisedCue.y, passes);
     int group = own ? PlayerGroup : WorldGroup;
     int channel = Mix_GroupAvailable(group);
     if (channel < 0) channel = Mix_GroupOldest(group);
-    // Both ears full in the middle, one fading out towards each edge.
-    float place = std::clamp(float(screenX) / ScreenWidth, 0.f, 1.f);
-    Mix_SetPanning(channel, Uint8(255 * gain * std::min(1.f, 2 * (1 - place))),
-                   Uint8(255 * gain * std::min(1.f, 2 * place)));
+    EarGains ears = panGains(screenX);
+    Mix_SetPanning(channel, Uint8(std::lround(255 * ears.left)), Uint8(std::lround(255 * ears.right)));
+    Mix_Volume(channel, mixVolume(gain));
     Mix_PlayChannel(channel, effects[raisedCue.cue], 0);
+}
+
+// SDL_mixer reads the samples from memory, once the file has passed the checks.
+Mix_Chunk* loadSound(const std::string& path, int32_t longest) {
+    std::vector<uint8_t> bytes;
+    if (!readWaveFile(path.c_str(), longest, &bytes)) return nullptr;
+    Mix_Chunk* sound = Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
+    if (!sound) reportContentError(path.c_str(), "%s", Mix_GetError());
+    return sound;
 }
 
 // A machine without a sound card is a silent one: ALSA's complaints about the missing
@@ -83,17 +95,6 @@ bool openDeviceQuietly() {
     return ready;
 }
 
-Mix_Chunk* loadEffect(const std::string& path) {
-    SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
-    if (!file) {
-        reportContentError(path.c_str(), "cannot open (%s)", strerror(errno));
-        return nullptr;
-    }
-    Mix_Chunk* effect = Mix_LoadWAV_RW(file, 1);
-    if (!effect) reportContentError(path.c_str(), "%s", Mix_GetError());
-    return effect;
-}
-
 }  // namespace
 
 bool openSound(const char* folder) {
@@ -101,11 +102,12 @@ bool openSound(const char* folder) {
     if (stat(folder, &info) != 0 || !S_ISDIR(info.st_mode)) return true;
     if (!openDeviceQuietly()) return true;
     opened = true;
-    Mix_AllocateChannels(ChannelCount);
+    Mix_AllocateChannels(EffectChannels);
     Mix_GroupChannels(0, PlayerChannels - 1, PlayerGroup);
-    Mix_GroupChannels(PlayerChannels, ChannelCount - 1, WorldGroup);
+    Mix_GroupChannels(PlayerChannels, EffectChannels - 1, WorldGroup);
+    forgetRepeats(&repeats);
     for (int cue = 0; cue < CueCount; cue++) {
-        effects[cue] = loadEffect(std::string(folder) + "/" + effectFiles[cue]);
+        effects[cue] = loadSound(std::string(folder) + "/" + effectFiles[cue], LongestEffect);
         if (!effects[cue]) {
             closeSound();
             return false;
@@ -121,6 +123,9 @@ void closeSound() {
         Mix_FreeChunk(effect);
         effect = nullptr;
     }
+    for (Mix_Chunk* bed : beds) Mix_FreeChunk(bed);
+    beds.clear();
+    bedVolumes.clear();
     Mix_CloseAudio();
     opened = false;
 }
@@ -141,4 +146,28 @@ void platformCue(int32_t cue, int32_t x, int32_t y) {
 void platformPlayCues(int32_t viewLeft, int32_t viewTop) {
     for (const RaisedCue& raisedCue : raised) play(raisedCue, viewLeft, viewTop);
     raised.clear();
+    passes++;
+}
+
+bool platformLoadBed(int32_t scenery, const char* sceneryName) {
+    if (!opened) return true;
+    Mix_Chunk* bed = loadSound(std::string("data/") + sceneryName + "/bed.wav", LongestBed);
+    if (!bed) return false;
+    beds.resize(size_t(scenery) + 1);
+    bedVolumes.resize(beds.size());
+    beds[size_t(scenery)] = bed;
+    Mix_AllocateChannels(EffectChannels + int(beds.size()));
+    return true;
+}
+
+// Each bed loops on its channel while it is heard at all.
+void platformPlayBed(int32_t scenery) {
+    fadeBeds(bedVolumes.data(), int32_t(bedVolumes.size()), scenery);
+    for (size_t bed = 0; bed < beds.size(); bed++) {
+        int channel = EffectChannels + int(bed);
+        Mix_Volume(channel, mixVolume(bedVolumes[bed]));
+        bool playing = Mix_Playing(channel);
+        if (bedVolumes[bed] > 0 && !playing) Mix_PlayChannel(channel, beds[bed], -1);
+        if (bedVolumes[bed] <= 0 && playing) Mix_HaltChannel(channel);
+    }
 }

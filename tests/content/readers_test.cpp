@@ -6,12 +6,17 @@
 #include <cmath>
 #include <functional>
 #include <sstream>
+#include <tuple>
 
 #include "content/animation.h"
+#include "content/content.h"
 #include "content/content_list.h"
 #include "content/room_template.h"
+#include "content/texture.h"
 #include "content/token_reader.h"
 #include "tests/support/content_files.h"
+#include "tests/support/test_world.h"
+#include "tools/offscreen/offscreen_gl.h"
 
 namespace {
 
@@ -33,6 +38,7 @@ const TokenCase tokenCases[] = {
     {"100 101", "rr", "100 101 | f.txt: tile code 101 is outside 0..100\n"},
     {"-1", "r", "-1 | f.txt: tile code -1 is outside 0..100\n"},
     {"4294967296", "r", "0 | f.txt: tile code is outside 0..100 (beyond 32 bits)\n"},
+    {"12345678901234567890123456789 1e39", "ff", "1.23457e+28 0 | f.txt: \"1e39\" is not a finite number\n"},
     {"7 8", "rfi", "7 8 0 | f.txt: file ends early\n"},
     {"1 -nan", "ff", "1 0 | f.txt: \"-nan\" is not a finite number\n"},
     {"+3 -.5 1e5 2.5E-1 1e 1.000000000000000000000000000", "ffffff", "3 -0.5 100000 0.25 1 1 |"},
@@ -79,10 +85,12 @@ std::string loadBitmap(const std::function<void(BitmapFile&, std::string&)>& cha
     int32_t width = 0, height = 0;
     uint32_t* colors = nullptr;
     uint8_t* indices = nullptr;
+    uint32_t texture;  // without a context, loadTexture only reads the picture and checks its sides
     CaptureStderr();
-    bool loaded = loadIndexedBitmap(path.c_str(), &width, &height, &colors, &indices);
+    bool ok =
+        loadTexture(path.c_str(), &texture) && loadIndexedBitmap(path.c_str(), &width, &height, &colors, &indices);
     std::string message = GetCapturedStderr();
-    if (!loaded) return message.substr(message.find(": ") + 2);
+    if (!ok) return message.substr(message.find(": ") + 2);
     std::ostringstream out;
     out << width << 'x' << height << std::hex;
     for (int i = 0; i < 8; i++) out << ' ' << int(indices[i]);
@@ -114,16 +122,29 @@ TEST(TokenReader, RefusesFilesThatAreNotRegular) {
 TEST(Bitmap, RejectsWhatTheGameCannotUse) {
     // clang-format off
     const std::pair<std::function<void(BitmapFile&, std::string&)>, const char*> broken[] = {
-        {[](BitmapFile& f, std::string&) { f.bitsPerPixel = 24; }, "has 24 bits per pixel, pictures must have 8\n"},
+        {[](BitmapFile& f, std::string&) { f.bitsPerPixel = 264; }, "has 264 bits per pixel, pictures must have 8\n"},
+        {[](BitmapFile& f, std::string&) { f.bitsPerPixel = 4; }, "has 4 bits per pixel, pictures must have 8\n"},
+        {[](BitmapFile& f, std::string&) { f.compression = -1; }, "is compressed (method -1), pictures must be uncompressed\n"},
         {[](BitmapFile& f, std::string&) { f.compression = 1; }, "is compressed (method 1), pictures must be uncompressed\n"},
         {[](BitmapFile& f, std::string&) { f.width = 6; }, "width 6 is not a positive multiple of 4\n"},
+        {[](BitmapFile& f, std::string&) { f.width = 0; }, "width 0 is not a positive multiple of 4\n"},
+        {[](BitmapFile& f, std::string&) { f.width = -4; }, "width -4 is not a positive multiple of 4\n"},
+        {[](BitmapFile& f, std::string&) { f.width = 12, f.storedPixels.resize(24); }, "is 12 x 2, a texture's sides must be powers of two\n"},
+        {[](BitmapFile& f, std::string&) { f.height = 3, f.storedPixels.resize(12); }, "is 4 x 3, a texture's sides must be powers of two\n"},
         {[](BitmapFile& f, std::string&) { f.height = -2; }, "4x2 0 1 1 0 1 0 0 1 444444 ff1e140a ffffffff"},
         {[](BitmapFile& f, std::string&) { f.infoHeaderSize = 108; }, "4x2 1 0 0 1 0 1 1 0 444444 ff1e140a ffffffff"},
+        {[](BitmapFile& f, std::string&) { f.infoHeaderSize = 124, f.gapBeforePixels = 4; }, "4x2 1 0 0 1 0 1 1 0 444444 ff1e140a ffffffff"},
+        {[](BitmapFile& f, std::string&) { f.palette = {{255, 0, 254}, {254, 0, 255}, {255, 1, 255}}, f.palette.resize(256); }, "4x2 1 0 0 1 0 1 1 0 fffe00ff ffff00fe ffff01ff"},
+        {[](BitmapFile& f, std::string&) { f.infoHeaderSize = 56; }, "has an info header of 56 bytes, pictures must have one of 40, 108 or 124\n"},
         {[](BitmapFile& f, std::string&) { f.height = 0; }, "height 0 leaves no rows\n"},
-        {[](BitmapFile& f, std::string&) { f.signature = "PK"; }, "is not a bitmap: it does not start with \"BM\"\n"},
+        {[](BitmapFile& f, std::string&) { f.height = INT32_MIN; }, "height -2147483648 leaves no rows\n"},
+        {[](BitmapFile& f, std::string&) { f.signature = "XM"; }, "is not a bitmap: it does not start with \"BM\"\n"},
+        {[](BitmapFile& f, std::string&) { f.signature = "BA"; }, "is not a bitmap: it does not start with \"BM\"\n"},
         {[](BitmapFile& f, std::string&) { f.colorCount = 0; }, "palette of 256 colours runs into the pixels at offset 62\n"},
         {[](BitmapFile& f, std::string&) { f.colorCount = 257; }, "colour count 257 is outside 1..256\n"},
+        {[](BitmapFile& f, std::string&) { f.colorCount = -2; }, "colour count -2 is outside 1..256\n"},
         {[](BitmapFile& f, std::string&) { f.width = f.height = 4100; }, "is 4100 x 4100, more than 16777216 pixels\n"},
+        {[](BitmapFile& f, std::string&) { f.width = f.height = 4096; }, "is truncated: 70 bytes, its header needs 16777278\n"},
         {[](BitmapFile& f, std::string&) { f.width = 65536, f.height = 65537; }, "is 65536 x 65537, more than 16777216 pixels\n"},
         {[](BitmapFile& f, std::string&) { f.height = 3; }, "is truncated: 70 bytes, its header needs 74\n"},
         {[](BitmapFile& f, std::string& b) { b = bitmapBytes(f).substr(0, 40); }, "is too short for a bitmap header (40 bytes)\n"},
@@ -150,42 +171,65 @@ TEST(RoomTemplates, SortStablyByMaskAndReadSpawns) {
     freeRoomTemplates(read, 18);
 }
 
-TEST(RoomTemplates, RejectBadLibrariesNamingThePlace) {
+TEST(TextReaders, RefuseBadFilesNamingThePlace) {
     std::vector<std::string> noMask15 = templatesOfEveryMask();
     noMask15.pop_back();
-    std::vector<std::string> badTile = templatesOfEveryMask(), badType = templatesOfEveryMask();
-    badTile[2] = templateText(2, "0", tileCodes(128));
-    badType[1] = templateText(1, "1 0 0 0 18");
-    const std::pair<std::string, const char*> cases[] = {
-        {mapText(noMask15), "no template has door mask 15"},
-        {mapText(badTile), "template 2, row 0, column 0: tile code 128 is outside 0..127"},
-        {mapText(badType), "template 1, spawn 0: enemy type 18 is outside 0..17"},
-        {"0\n", "template count 0 is outside 1..10000"},
+    // clang-format off
+    const std::tuple<bool, std::string, const char*> cases[] = {  // animation file, text, message
+        {false, mapText(noMask15), "no template has door mask 15"},
+        {false, mapText({templateText(2, "0", tileCodes(128))}), "template 0, row 0, column 0: tile code 128 is outside 0..127"},
+        {false, mapText({templateText(2, "0", tileCodes(-1))}), "template 0, row 0, column 0: tile code -1 is outside 0..127"},
+        {false, mapText({templateText(16, "0", tileCodes(127))}), "template 0: door mask 16 is outside 0..15"},
+        {false, mapText({templateText(-1)}), "template 0: door mask -1 is outside 0..15"},
+        {false, mapText({templateText(1, "51")}), "template 0: spawn count 51 is outside 0..50"},
+        {false, mapText({templateText(1, "50")}), "template 0, spawn 0: file ends early"},
+        {false, mapText({templateText(1, "-1")}), "template 0: spawn count -1 is outside 0..50"},
+        {false, mapText({templateText(1, "1 640 0 0 0")}), "template 0, spawn 0: spawn x 640 is outside 0..639"},
+        {false, mapText({templateText(1, "1 -1 0 0 0")}), "template 0, spawn 0: spawn x -1 is outside 0..639"},
+        {false, mapText({templateText(1, "1 0 640 0 0")}), "template 0, spawn 0: spawn y 640 is outside 0..639"},
+        {false, mapText({templateText(1, "1 0 -1 0 0")}), "template 0, spawn 0: spawn y -1 is outside 0..639"},
+        {false, mapText({templateText(1, "1 0 0 0 18")}), "template 0, spawn 0: enemy type 18 is outside 0..17"},
+        {false, mapText({templateText(1, "1 639 639 0 -1")}), "template 0, spawn 0: enemy type -1 is outside 0..17"},
+        {false, "0\n", "template count 0 is outside 1..10000"},
+        {false, "10001\n", "template count 10001 is outside 1..10000"},
+        {true, "0 poses", "key pose count 0 is outside 1..10000"},
+        {true, "10001 poses", "key pose count 10001 is outside 1..10000"},
+        {true, "1 poses " + keyPoseText(0) + "66 animations", "animation count 66 is outside 67..10000"},
+        {true, "1 poses " + keyPoseText(0) + "10001 animations", "animation count 10001 is outside 67..10000"},
+        {true, animationFileText(1, {"walk 1 2 3 4 0 0"}), "animation 0: step count 0 is outside 1..10000"},
+        {true, animationFileText(1, {"walk 1 2 3 4 10001"}), "animation 0: step count 10001 is outside 1..10000"},
+        {true, animationFileText(3, {"walk 1 2 3 4 1 3 1 0"}), "animation 0: key pose index 3 is outside 0..2"},
+        {true, animationFileText(3, {"walk 1 2 3 4 1 -1 1 0"}), "animation 0: key pose index -1 is outside 0..2"},
+        {true, animationFileText(3, {"walk 1 2 3 4 1 0 0 0"}), "animation 0: step length 0 is outside 1..100000"},
+        {true, animationFileText(1, {"a 1 2 3 4 1 0 99934 0", "b 1 2 3 4 1 0 2 0"}), "animation 66: the animations hold more than 100000 frames"},  // 65 has the 100,000th
     };
-    for (const auto& [text, message] : cases) {
+    // clang-format on
+    for (const auto& [animations, text, message] : cases) {
         ScratchDir dir;
-        std::string path = dir.write("map.txt", text);
+        std::string path = dir.write("f.txt", text);
         RoomTemplate* read = nullptr;
+        Animation* table = nullptr;
         int32_t first[MaskCount], counts[MaskCount];
         CaptureStderr();
-        EXPECT_EQ(loadRoomTemplates(path.c_str(), &read, first, counts), -1);
+        EXPECT_TRUE(animations ? !loadAnimations(path.c_str(), &table, nullptr)
+                               : loadRoomTemplates(path.c_str(), &read, first, counts) == -1);
         EXPECT_EQ(GetCapturedStderr(), path + ": " + message + "\n");
     }
 }
 
 TEST(Animations, StepsExpandIntoFramesBetweenKeyPoses) {
     ScratchDir dir;
-    std::string path = dir.write("a.txt", animationFileText(3, {"walk 1 2 3 4 2 0 4 2 1 1"}));
+    std::string path = dir.write("a.txt", animationFileText(3, {"walk 1 2 3 4 2 1 4 2 2 1"}));
     Animation* table = nullptr;
     int32_t count = 0;
     ASSERT_TRUE(loadAnimations(path.c_str(), &table, &count));
     EXPECT_EQ(count, AnimationCount);
     const Animation& walk = table[0];
-    ASSERT_EQ(walk.frameCount, 5);
+    ASSERT_EQ(walk.frameCount, 6);
     std::ostringstream out;
-    for (int f = 0; f < 5; f++) out << walk.frames[f].joints[1].x << ',' << walk.frames[f].joints[1].y << ' ';
-    out << walk.frames[1].joints[0].angle;
-    EXPECT_EQ(out.str(), "1,2 6,7 11,12 16,17 21,22 1.25");
+    for (int f = 0; f < 6; f++) out << walk.frames[f].joints[1].x << ',' << walk.frames[f].joints[1].y << ' ';
+    out << walk.frames[1].joints[0].angle << ' ' << walk.frames[1].joints[15].x;
+    EXPECT_EQ(out.str(), "11,12 13.5,14.5 16,17 18.5,19.5 21,22 16,17 3.125 27.5");
     freeAnimations(table, count);
 }
 
@@ -198,12 +242,16 @@ TEST(ContentList, LoadsEachPictureInItsPlaceAndRefusesWhatItCannotUse) {
     // Pixel 600 of the first row is even in a 640-wide picture, odd in the second row of a 512-wide one.
     EXPECT_EQ(pictures.backgrounds[0].indices[600] * 10 + pictures.tileAtlases[0].indices[600], 1);
     freeContentPictures(&pictures);
-    dir.write("data/wide/background.bmp", plainBitmap(640, 640));
-    dir.write("data/wide/tiles.bmp", plainBitmap(256, 512));
+    for (auto [set, w, h] : {std::tuple{"wide", 256, 512}, {"narrow", 256, 256}, {"square", 512, 512}}) {
+        dir.write(std::string("data/") + set + "/background.bmp", plainBitmap(640, 640));
+        dir.write(std::string("data/") + set + "/tiles.bmp", plainBitmap(w, h));
+    }
     using namespace std::string_literals;
     const std::string stay = "; a name must stay in data/\n";
     const std::pair<std::string, std::string> refused[] = {
         {"1 hero 1 wide 1 fireball", "data/wide/tiles.bmp: is 256 x 512, a tile atlas must be 512 x 256\n"},
+        {"1 hero 1 narrow 1 fireball", "data/narrow/tiles.bmp: is 256 x 256, a tile atlas must be 512 x 256\n"},
+        {"1 hero 1 square 1 fireball", "data/square/tiles.bmp: is 512 x 512, a tile atlas must be 512 x 256\n"},
         {"1 hero\0teal 1 cave 1 fireball"s, "data/contents.txt: skin 0: name \"hero\" holds a NUL byte" + stay},
         {"1 hero 1 cave/. 1 fireball", "data/contents.txt: scenery set 0: name \"cave/.\" holds a \"/\"" + stay},
         {"1 hero 1 cave 2 fireball .x", "data/contents.txt: projectile image 1: name \".x\" starts with \".\"" + stay},
@@ -216,6 +264,21 @@ TEST(ContentList, LoadsEachPictureInItsPlaceAndRefusesWhatItCannotUse) {
         EXPECT_FALSE(loadContentList("data/contents.txt", &pictures));
         EXPECT_EQ(GetCapturedStderr(), message);
         EXPECT_EQ(pictures.skins, nullptr);
+    }
+}
+
+TEST(Content, TheKeyLegendIsLoadedWhenThereAndMissedSilently) {
+    ScratchDir dir;
+    writeDataFolder(dir);
+    WorkingDirectory inside(dir.path());
+    OffscreenGl gl;
+    for (bool there : {false, true}) {
+        if (there) dir.write("data/keys.bmp", plainBitmap(128, 64));
+        TestWorld w;
+        CaptureStderr();
+        EXPECT_TRUE(loadContent(nullptr));
+        EXPECT_EQ(GetCapturedStderr(), "");
+        EXPECT_EQ(w->keyLegendTexture != 0, there);
     }
 }
 

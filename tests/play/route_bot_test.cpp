@@ -1,8 +1,11 @@
 // A bot plays the real game through the whole maze: it plans each step with a model
 // of the player, sends only key events through the main loop's own pass, shoots the
 // enemies that stand level with it, and plans again whenever play turns out otherwise.
+// On the way it watches every room entry: no enemy may appear on top of the player.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <set>
 #include <string>
@@ -10,6 +13,7 @@
 #include "actors/player_tuning.h"
 #include "tests/support/maze_route.h"
 #include "tests/support/player_model.h"
+#include "tools/check_content/box_gap.h"
 #include "tools/offscreen/play_harness.h"
 
 namespace {
@@ -19,6 +23,9 @@ constexpr int32_t MaxSettlePasses = 400;  // to come to rest after a move
 constexpr int32_t ShotReach = 400;        // pixels in front at which a level enemy is shot
 constexpr int32_t LevelBand = 30;         // pixels between the middles of level boxes
 constexpr int32_t ShotsPerEnemy = 3;
+constexpr int32_t ArrivalPasses = 20;  // after a room entry, in which every enemy is watched
+
+Box boxOf(const Body& body) { return Box{body.x, body.y, body.x + body.width, body.y + body.height}; }
 
 class RouteBot {
 public:
@@ -34,6 +41,8 @@ public:
     long passes() const { return game.passes(); }
     const std::vector<RoomXY>& order() const { return entered; }
     int32_t restarts() const { return restartCount; }
+    int32_t roomEntries() const { return entries; }
+    int32_t nearestOnArrival() const { return nearestArrival; }
     std::string failure;
 
 private:
@@ -41,6 +50,10 @@ private:
     std::vector<RoomXY> entered;
     std::set<std::pair<int32_t, int32_t>> seen;
     int32_t restartCount = 0;
+    RoomXY lastRoom = here();
+    int32_t arrivalPassesLeft = 0;
+    int32_t entries = 0;
+    int32_t nearestArrival = INT32_MAX;  // gap between boxes, negative for an overlap
 
     RoomXY here() const { return RoomXY{game.roomX(), game.roomY()}; }
 
@@ -56,6 +69,20 @@ private:
         game.pass();
         if (game.player().health > health) restartCount++;
         note();
+        watchArrival();
+    }
+
+    void watchArrival() {
+        if (here() != lastRoom) {
+            lastRoom = here();
+            arrivalPassesLeft = ArrivalPasses;
+            entries++;
+        }
+        if (arrivalPassesLeft == 0) return;
+        arrivalPassesLeft--;
+        for (const Actor* enemy : world->actorSlots) {
+            if (enemy) nearestArrival = std::min(nearestArrival, boxGap(boxOf(game.player().body), boxOf(enemy->body)));
+        }
     }
 
     bool settle() {
@@ -141,7 +168,11 @@ TEST(RouteBot, VisitsEveryMazeRoomAndComesBack) {
     RouteBot bot(game);
     bool done = bot.roomsVisited(goals);
 
-    printf("route: %ld passes, %d restarts\n", bot.passes(), bot.restarts());
+    printf(
+        "route: %ld passes, %d restarts; %d room entries, the nearest an enemy came in the %d passes after "
+        "one: %d pixels\n",
+        bot.passes(), bot.restarts(), bot.roomEntries(), ArrivalPasses, bot.nearestOnArrival());
+    EXPECT_GE(bot.nearestOnArrival(), 0) << "an enemy appeared on top of the player";
     EXPECT_TRUE(done) << bot.failure;
     EXPECT_EQ(bot.order().size(), size_t(MazeCarvedCells));
     for (RoomXY room : goals) EXPECT_EQ(world->maze[room.x][room.y].state, CellCarved);

@@ -7,6 +7,7 @@
 #include "actors/enemy.h"
 #include "render/frame.h"
 #include "render/figure_drawing.h"
+#include "render/key_legend.h"
 #include "tests/support/scratch.h"
 #include "tests/support/test_world.h"
 #include "tools/offscreen/offscreen_gl.h"
@@ -127,6 +128,45 @@ TEST_F(Frame, ScrollingUpAndDownDrawsTheRoomBelow) {
                                    {"no room to the right", 640 - 100 + 16, 120, rgba(0, 0, 0)},
                                    {"tile 38 of the room below", 10 * 32 + 16 - 100, 640 - 200 + 16, rgba(96, 60, 200)},
                                });
+}
+
+// The player's way through the legend's time: passes in the start room, then in the room beside or below, then back.
+struct LegendCase {
+    const char* name;
+    int32_t startPasses, awayPasses, backPasses;
+    int32_t awayX, awayY;  // rooms away
+    bool picture;          // data/ had the legend's picture
+    bool shown;
+};
+
+// clang-format off
+const LegendCase legendCases[] = {
+    {"at the start", 1, 0, 0, 0, 0, true, true},
+    {"on the last of its 600 passes", 600, 0, 0, 0, 0, true, true},
+    {"after 600 passes", 601, 0, 0, 0, 0, true, false},
+    {"once the player has left the start room sideways", 5, 1, 0, 1, 0, true, false},
+    {"once the player has left the start room downwards", 5, 1, 0, 0, 1, true, false},
+    {"back in the start room", 5, 1, 1, 1, 0, true, false},
+    {"without its picture", 1, 0, 0, 0, 0, false, false},
+};
+// clang-format on
+
+TEST_F(Frame, TheKeyLegendShowsAtTheTopRightUntilThePlayerFirstLeavesTheStartRoomOr30Seconds) {
+    const uint32_t legend = rgba(250, 230, 20);
+    const uint32_t picture = makeTexture(128, 64, [legend](int, int) { return legend; });
+    for (const LegendCase& c : legendCases) {
+        w->keyLegendTexture = c.picture ? picture : 0;
+        showKeyLegend();
+        Body start = w->player.body;
+        for (int32_t i = 0; i < c.startPasses; i++) stepKeyLegend();
+        w->player.body.x += c.awayX * RoomPixels;
+        w->player.body.y += c.awayY * RoomPixels;
+        for (int32_t i = 0; i < c.awayPasses; i++) stepKeyLegend();
+        w->player.body = start;
+        for (int32_t i = 0; i < c.backPasses; i++) stepKeyLegend();
+        uint32_t drawn = c.shown ? legend : rgba(90, 0, 0);
+        check("frame_key_legend.png", {{c.name, 640 - 8 - 1, 8, drawn}, {c.name, 640 - 8 - 128, 8 + 63, drawn}});
+    }
 }
 
 }  // namespace

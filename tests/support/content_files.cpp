@@ -19,7 +19,7 @@ void putLe(std::string& out, uint32_t value, int bytes) {
 
 std::string bitmapBytes(const BitmapFile& bitmap) {
     constexpr uint32_t Masks[] = {0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000, 0x73524742};  // and 'sRGB'
-    int32_t colorCount = bitmap.colorCount < 0 ? int32_t(bitmap.palette.size()) : bitmap.colorCount;
+    int32_t colorCount = bitmap.colorCount == -1 ? int32_t(bitmap.palette.size()) : bitmap.colorCount;
     uint32_t pixelOffset = 14 + bitmap.infoHeaderSize + 4 * uint32_t(bitmap.palette.size()) + bitmap.gapBeforePixels;
     std::string out = bitmap.signature;
     putLe(out, pixelOffset + uint32_t(bitmap.storedPixels.size()), 4);

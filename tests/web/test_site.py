@@ -105,6 +105,9 @@ class InTheBrowser(unittest.TestCase):
             self.assertAlmostEqual(canvas["width"] * 3, canvas["height"] * 4, delta=4)
             self.assertTrue(round(canvas["width"]) == width or round(canvas["height"]) == stage, (width, height))
 
+    def test_3a_the_bed_loops_on_the_channel_after_the_effects(self):
+        self.assertTrue(self.browser.evaluate("SDL.channels[14].audio.loop && SDL.channels[14].volume == 1"))
+
     def test_4_no_console_or_gl_errors(self):
         self.assertEqual(self.browser.evaluate("Module.ctx.getError()"), 0)
         self.assertEqual(self.browser.problems, [])

@@ -5,10 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <sstream>
 
+#include "actors/behaviours.h"
+#include "content/texture.h"
 #include "tests/support/content_files.h"
 #include "tests/support/test_world.h"
 #include "tools/offscreen/offscreen_gl.h"
@@ -47,8 +50,8 @@ protected:
         w->sceneryCount = 2;
         w->backgrounds = new IndexedBitmap[2]{blocks(640, 640, 10), blocks(640, 640, 11)};
         w->tileAtlases = new IndexedBitmap[2]{blocks(512, 256, 20), blocks(512, 256, 21)};
-        w->projectileImageCount = 1;
-        w->projectileImages = new IndexedBitmap[1]{blocks(64, 64, 30)};
+        w->projectileImageCount = 2;
+        w->projectileImages = new IndexedBitmap[2]{blocks(64, 64, 30), blocks(64, 64, 31)};
         w->roomTemplates = new RoomTemplate[MaskCount * TemplatesPerMask]();
         for (int32_t i = 0; i < MaskCount * TemplatesPerMask; i++) {
             w->roomTemplates[i].doorMask = i / TemplatesPerMask;
@@ -59,13 +62,16 @@ protected:
             w->templateCountByMask[mask] = TemplatesPerMask;
         }
         w->templateCountByMask[15] = 0;  // its rooms get no template
+        loadTexture(dir.write("bar.bmp", plainBitmap(8, 4)).c_str(), &w->healthbarTexture);
+        w->actorSlots[5] = &w->player;  // as a former play might leave things, for setup to clear
+        actorCursor = 9, w->cameraX = w->cameraY = 7, w->projectiles[3].type = 1, w->projectileTypes[5].damage = 0;
         setupWorld();
     }
     ~WorldSetup() override {
         freeIndexedBitmaps(w->skins, 2);
         freeIndexedBitmaps(w->backgrounds, 2);
         freeIndexedBitmaps(w->tileAtlases, 2);
-        freeIndexedBitmaps(w->projectileImages, 1);
+        freeIndexedBitmaps(w->projectileImages, 2);
         delete[] w->roomTemplates;
     }
 
@@ -135,6 +141,10 @@ TEST_F(WorldSetup, EndingSignalsWaitForTheMazePicture) {
 }
 
 TEST_F(WorldSetup, BuildsEveryRoomFromItsTemplateOrOpen) {
+    std::string classes;
+    for (int8_t cls : conv) classes += char('0' + cls);
+    EXPECT_EQ(classes, std::string("0009993211111111000999111111111189999911111111110997711111111111") +
+                           "3207750006666666111114000000000011111460060000001111140000006666");
     for (int32_t x = 0; x < WorldRooms; x++) {
         for (int32_t y = 0; y < WorldRooms; y++) {
             const MazeCell& cell = w->maze[x][y];
@@ -164,29 +174,36 @@ TEST_F(WorldSetup, PlacesSpawnPointsInTheRoom) {
 }
 
 TEST_F(WorldSetup, CutsTexturesFromTheFirstSceneryAndEachSkin) {
-    EXPECT_EQ(texel(w->tileAtlasTexture, 0, 0), rgba(0, 20, 0));
+    EXPECT_EQ(texel(w->tileAtlasTexture, 100, 200), rgba(25, 20, 0));
     EXPECT_EQ(texel(w->backgroundTexture, 0, 639), rgba(99, 10, 0));
     EXPECT_EQ(texel(w->backgroundTexture, 0, 640) | texel(w->backgroundTexture, 640, 0), 0u);
-    for (int32_t part : {0, 1, 7}) {
-        EXPECT_EQ(texel(w->player.partTextures[part], 0, 0), rgba(uint8_t(partBlock[part]), uint8_t(part % 2), 0));
-        EXPECT_EQ(texel(w->enemyTypes[3].partTextures[part], 0, 0), rgba(uint8_t(partBlock[part]), 1, 0));
+    const uint8_t blockOfPart[PartCount] = {5, 6, 7, 12, 13, 14, 11, 4, 0, 10, 9, 8, 3, 2, 15, 1};
+    for (int32_t part = 0; part < PartCount; part++) {
+        EXPECT_EQ(texel(w->player.partTextures[part], 0, 0), rgba(blockOfPart[part], uint8_t(part % 2), 0));
+        EXPECT_EQ(texel(w->enemyTypes[35].partTextures[part], 0, 0), rgba(blockOfPart[part], 1, 0));
     }
-    EXPECT_EQ(texel(w->projectileTypes[5].texture, 0, 0), rgba(0, 30, 0));
+    for (int32_t type : {5, 63}) EXPECT_EQ(texel(w->projectileTypes[type].texture, 0, 0), rgba(0, 31, 0));
     EXPECT_EQ(w->projectileTypes[5].damage, 10);
     // Scenery stays sharp; figures and shots, turned and scaled, are smoothed.
     std::vector<GLint> filters;
-    for (uint32_t t :
-         {w->backgroundTexture, w->tileAtlasTexture, w->player.partTextures[3], w->projectileTypes[0].texture}) {
+    for (uint32_t t : {w->backgroundTexture, w->tileAtlasTexture, w->healthbarTexture, w->player.partTextures[3],
+                       w->projectileTypes[0].texture}) {
         glBindTexture(GL_TEXTURE_2D, t);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &filters.emplace_back());
         glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &filters.emplace_back());
     }
-    EXPECT_EQ(filters, (std::vector<GLint>{GL_NEAREST, GL_NEAREST, GL_LINEAR, GL_LINEAR}));
+    EXPECT_EQ(filters, (std::vector<GLint>{GL_NEAREST, GL_NEAREST, GL_NEAREST, GL_NEAREST, GL_NEAREST, GL_NEAREST,
+                                           GL_LINEAR, GL_LINEAR, GL_LINEAR, GL_LINEAR}));
 }
 
 TEST_F(WorldSetup, GivesBehavioursToTheFirstEighteenTypesAndEmptiesPlay) {
-    EXPECT_NE(w->enemyTypes[17].behaviour, nullptr);
-    EXPECT_EQ(w->enemyTypes[18].behaviour, nullptr);
-    EXPECT_EQ(w->cameraX * 1000 + w->cameraY, 0);
+    void (*const kinds[])(Enemy*) = {nullptr,           hoverAndShoot, patrolTurnAtLedges, standAndShoot,
+                                     patrolTurnAtWalls, hoverThenWave, hoverThenBounce,    hoverChaseShoot};
+    std::string of;
+    for (const EnemyType& type : w->enemyTypes) of += char('0' + (std::find(kinds, kinds + 8, type.behaviour) - kinds));
+    EXPECT_EQ(of, "111123145331361773000000000000000000");
+    EXPECT_TRUE(!w->cameraX && !w->cameraY && !actorCursor && !w->actorSlots[5] &&
+                w->projectiles[3].type == ProjectileFree);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "tools/check_content/offscreen_world.h"
 #include "tools/check_content/problems.h"
 #include "tools/check_content/reachability.h"
+#include "tools/check_content/shot_pictures.h"
 #include "tools/check_content/template_rules.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
     if (loaded) {
         startMovementModel();
         checkTemplates();
+        checkShotPictures();
         checkStartRoom();
         checkReachability();
     }

@@ -11,16 +11,27 @@ constexpr const char* TemplateFile = "data/map.txt";
 
 int32_t problems = 0;
 
+void report(const char* file, const char* format, va_list args) {
+    fprintf(stderr, "%s: ", file);
+    vfprintf(stderr, format, args);
+    fputc('\n', stderr);
+    problems++;
+}
+
 }  // namespace
 
 void reportProblem(const char* format, ...) {
     va_list args;
-    fprintf(stderr, "%s: ", TemplateFile);
     va_start(args, format);
-    vfprintf(stderr, format, args);
+    report(TemplateFile, format, args);
     va_end(args);
-    fputc('\n', stderr);
-    problems++;
+}
+
+void reportProblemIn(const char* file, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    report(file, format, args);
+    va_end(args);
 }
 
 int32_t problemCount() { return problems; }

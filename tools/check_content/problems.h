@@ -1,10 +1,11 @@
-// The checker's findings about the room templates: one line each on standard
-// error, after the file's name, counted for the exit status.
+// The checker's findings: one line each on standard error, after the name of the
+// file at fault (the room templates' unless named), counted for the exit status.
 #pragma once
 #include <cstdint>
 #include <string>
 
 void reportProblem(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void reportProblemIn(const char* file, const char* format, ...) __attribute__((format(printf, 2, 3)));
 int32_t problemCount();
 
 // "mask 3 template 1": a template by its mask and its place among that mask's templates in the file.

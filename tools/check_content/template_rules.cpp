@@ -1,7 +1,10 @@
 #include "tools/check_content/template_rules.h"
 
 #include "actors/collision.h"
+#include "content/tile_atlas.h"
 #include "shell/world.h"
+#include "tools/check_content/arrival_zones.h"
+#include "tools/check_content/cell_kinds.h"
 #include "tools/check_content/door_convention.h"
 #include "tools/check_content/enemy_kinds.h"
 #include "tools/check_content/problems.h"
@@ -12,19 +15,8 @@ constexpr int32_t EnemyHalfWidth = 15;  // every enemy's box is 30 x 60 above it
 constexpr int32_t EnemyHeight = 60;
 constexpr int32_t ClimberRows = 2;  // free rows a player needs above a ladder's top
 constexpr int32_t LastTile = RoomTiles - 1;
-
-int32_t classAt(const RoomTemplate& room, int32_t row, int32_t col) { return conv[room.tiles[row][col]]; }
-
-// Cells a box may not overlap, and cells that carry a walker.
-bool blocks(int32_t cls) {
-    return cls == ClassWall || cls == ClassSlopeDown || cls == ClassSlopeUp || cls == ClassBreakable ||
-           cls == ClassBreakableToo;
-}
-bool bearsWeight(int32_t cls) {
-    return cls == ClassWall || cls == ClassLadderTop || cls == ClassPlatform || cls == ClassBreakable ||
-           cls == ClassBreakableToo;
-}
-bool isLadder(int32_t cls) { return cls == ClassLadder || cls == ClassLadderTop; }
+constexpr int32_t ArrivalClearance = 64;  // pixels between a new enemy and a player just come in
+constexpr uint32_t DrawnAlpha = 26;       // the alpha test draws a texel whose alpha is above this
 
 bool edgeCellFits(int32_t wanted, int32_t cls) { return cls == wanted || (wanted == ClassEmpty && cls == ClassInert); }
 
@@ -105,6 +97,53 @@ void checkSpawn(int32_t index, const RoomTemplate& room, int32_t i) {
         (floorRow > LastTile || !bearsWeight(classAt(room, floorRow, spawn.x / TilePixels)))) {
         reportProblem("%s: a walker or stander whose feet are not on a floor cell", where.c_str());
     }
+    // An enemy that appears on top of a player just come in cannot be told apart from it, nor escaped.
+    Box enemy{left, top, right, bottom};
+    for (const ArrivalZone& zone : arrivalZones(room)) {
+        int32_t gap = boxGap(enemy, zone.box);
+        if (gap >= ArrivalClearance) continue;
+        reportProblem("%s: the enemy's box comes within %d pixels of where the player arrives through %s (%d)",
+                      where.c_str(), ArrivalClearance, zone.door, gap);
+        return;
+    }
+}
+
+// Some texel of the tile's atlas cell is drawn.
+bool hasArt(int32_t code) {
+    const IndexedBitmap& atlas = world->tileAtlases[0];
+    AtlasCell cell = atlasCell(code);
+    int32_t x0 = cell.column * TilePixels, y0 = cell.row * TilePixels;
+    for (int32_t y = y0; y < y0 + TilePixels; y++) {
+        for (int32_t x = x0; x < x0 + TilePixels; x++) {
+            if (atlas.colors[atlas.indices[y * AtlasWidth + x]] >> 24 > DrawnAlpha) return true;
+        }
+    }
+    return false;
+}
+
+// A wall, slope, floor or block, which a decoration may stand on or hang from; nothing beyond the room.
+bool holdsUp(const RoomTemplate& room, int32_t row, int32_t col) {
+    if (row < 0 || row > LastTile || col < 0 || col > LastTile) return false;
+    int32_t cls = classAt(room, row, col);
+    return blocks(cls) || bearsWeight(cls);
+}
+
+// A drawn tile that blocks nothing stands on a floor or hangs from something solid over or beside it.
+void checkDecorationsHeld(int32_t index, const RoomTemplate& room) {
+    for (int32_t row = 0; row < RoomTiles; row++) {
+        for (int32_t col = 0; col < RoomTiles; col++) {
+            int32_t code = room.tiles[row][col], cls = classAt(room, row, col);
+            if ((cls != ClassEmpty && cls != ClassInert) || !hasArt(code)) continue;
+            if (holdsUp(room, row + 1, col) || holdsUp(room, row - 1, col) || holdsUp(room, row, col - 1) ||
+                holdsUp(room, row, col + 1)) {
+                continue;
+            }
+            reportProblem(
+                "%s: row %d, column %d: tile %d floats, with no floor under it and nothing solid over "
+                "or beside it",
+                templateName(index).c_str(), row, col, code);
+        }
+    }
 }
 
 // A climber hangs one pixel into the column left of the ladder, from the
@@ -140,5 +179,6 @@ void checkTemplates() {
         if (room.doorMask == 0) checkClosedRock(index, room);
         for (int32_t i = 0; i < room.spawnCount; i++) checkSpawn(index, room, i);
         checkLadderColumns(index, room);
+        checkDecorationsHeld(index, room);
     }
 }

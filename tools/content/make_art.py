@@ -1,5 +1,5 @@
 """Writes every picture and the content list into the folder given as the
-one argument: the skins, the cavern scenery, the projectile, the bars, the pause sign."""
+one argument: the skins, the cavern scenery, the projectile, the bars, the key legend and the pause sign."""
 import os
 import sys
 
@@ -8,13 +8,14 @@ from .art.bmp import write_bmp
 from .art.cast import CAST, PLAYER
 from .art.content_list import contents_text
 from .art.figure import paint_figure
-from .art.hud import BOSS, EMPTY_HEALTH, FULL_HEALTH, ITEM, bar_segment, bolt, bullet
+from .art.hud import BOSS, EMPTY_HEALTH, FULL_HEALTH, ITEM, bar_segment, bullet, spark
+from .art.key_legend import key_legend
 from .art.pause_sign import pause_sign
 from .art.skins import compose_skin
 from .art.tiles import make_atlas
 
 SCENERY = "cavern"
-PROJECTILE = "bolt"
+PROJECTILE = "spark"
 
 
 def save(folder, relative, canvas):
@@ -34,11 +35,12 @@ def main(argv):
         save(out, name + "/skin.bmp", compose_skin(paint_figure(design), lends, player_parts))
     save(out, SCENERY + "/background.bmp", make_background())
     save(out, SCENERY + "/tiles.bmp", make_atlas())
-    save(out, "projectiles/%s.bmp" % PROJECTILE, bolt())
+    save(out, "projectiles/%s.bmp" % PROJECTILE, spark())
     save(out, "projectiles/bullet.bmp", bullet())
     for name, colours in (("healthbar", FULL_HEALTH), ("emptybar", EMPTY_HEALTH),
                           ("itembar", ITEM), ("bossbar", BOSS)):
         save(out, name + ".bmp", bar_segment(colours))
+    save(out, "keys.bmp", key_legend())
     save(out, "paused.bmp", pause_sign())
     with open(os.path.join(out, "contents.txt"), "w", newline="\n") as f:
         f.write(contents_text([name for name, _ in CAST], [SCENERY], [PROJECTILE]))

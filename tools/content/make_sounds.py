@@ -1,7 +1,9 @@
-"""Writes every sound effect into OUTPUT_FOLDER/sounds as 16-bit mono WAV."""
+"""Writes every sound effect into OUTPUT_FOLDER/sounds, and each scenery set's bed into
+OUTPUT_FOLDER/NAME/bed.wav, as 16-bit mono WAV."""
 import os
 import sys
 
+from .sound.beds import BED_RMS_DBFS, BEDS, at_rms
 from .sound.effects import EFFECTS, LOUDNESS_DBFS, PEAK_LIMIT_DBFS
 from .sound.synth import balanced
 from .sound.wav import write_wav
@@ -15,6 +17,9 @@ def main(argv):
     os.makedirs(folder, exist_ok=True)
     for name, recipe in EFFECTS:
         write_wav(os.path.join(folder, name + ".wav"), balanced(recipe(), LOUDNESS_DBFS, PEAK_LIMIT_DBFS))
+    for name, recipe in BEDS:
+        os.makedirs(os.path.join(argv[1], name), exist_ok=True)
+        write_wav(os.path.join(argv[1], name, "bed.wav"), at_rms(recipe(), BED_RMS_DBFS))
     return 0
 
 

@@ -1,4 +1,7 @@
-"""Health bar segments, the other bars, and the projectile pictures."""
+"""Health bar segments, the other bars, and the projectile pictures.
+
+A shot is drawn unturned whichever way it flies, so its picture is a spark with
+the same outline turned by any quarter turn: a glowing core and eight rays."""
 from .canvas import Canvas
 from .colours import ramp
 
@@ -10,7 +13,7 @@ FULL_HEALTH = ramp((60, 220, 80), shadow_depth=0.6, shine=0.7)
 EMPTY_HEALTH = ramp((48, 40, 52), shadow_depth=0.5, shine=0.3)
 ITEM = ramp((70, 150, 255), shadow_depth=0.6, shine=0.7)
 BOSS = ramp((230, 50, 70), shadow_depth=0.6, shine=0.7)
-BOLT = ramp((255, 150, 30), shadow_depth=0.4, shine=0.95)
+SPARK = ramp((255, 150, 30), shadow_depth=0.4, shine=0.95)
 FRAME = (10, 10, 16)
 
 
@@ -34,16 +37,21 @@ def frame(canvas):
         canvas.set(canvas.width - 1, y, FRAME)
 
 
-def bolt(size=SHOT, length=15, height=7):
-    """An energy bolt flying right: white-hot head, orange glow, a tail."""
+def spark(size=SHOT, reach=10.0):
+    """A white-hot core in an orange glow, long rays along the axes and short ones
+    across, ringed in dark so that it shows on light rock too."""
     shot = Canvas(size, size, origin=(size / 2.0, size / 2.0))
-    shot.capsule((-length * 0.75, 0), (length * 0.3, 0), 0.8, height / 2.0, BOLT[2])
-    shot.ellipse(length * 0.25, 0, height * 0.62, height * 0.52, BOLT[3])
-    shot.capsule((-length * 0.4, 0), (length * 0.3, 0), 0.5, height * 0.28, BOLT[4])
-    shot.ellipse(length * 0.3, 0, height * 0.3, height * 0.25, (255, 255, 255))
+    width = max(0.5, reach * 0.14)
+    for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
+        shot.capsule((0, 0), (dx * reach, dy * reach), width, width * 0.4, SPARK[2])
+    for dx, dy in ((1, 1), (-1, 1), (1, -1), (-1, -1)):
+        shot.capsule((0, 0), (dx * reach * 0.45, dy * reach * 0.45), width * 0.8, width * 0.4, SPARK[3])
+    shot.ellipse(0, 0, reach * 0.45, reach * 0.45, SPARK[3])
+    shot.ellipse(0, 0, reach * 0.25, reach * 0.25, (255, 255, 255))
+    shot.outline(SPARK[0], thickness=1)
     return shot
 
 
 def bullet():
     """The small bullet picture the game loads (and does not draw)."""
-    return bolt(BULLET, length=8, height=4)
+    return spark(BULLET, reach=6.0)

@@ -3,8 +3,8 @@ few oscillators or noise shaped by envelopes and filters; seeds are fixed."""
 from .synth import (attack_decay, decay, glide, held_noise, high_pass, low_pass, mix, noise, saw, silence, sine, square,
                     then, times, tremolo, triangle)
 
-LOUDNESS_DBFS = -16.0   # of each effect's loudest 50 ms
-PEAK_LIMIT_DBFS = -3.0  # headroom for effects that overlap
+LOUDNESS_DBFS = -12.0   # of each effect's loudest 50 ms
+PEAK_LIMIT_DBFS = -1.0  # headroom for effects that overlap, once the game has set their levels
 
 
 def player_shot():
