@@ -27,8 +27,9 @@ bool paused = false;
 bool resumeAsked = false;
 bool quitAsked = false;
 
-// The compatibility SDL lists pads only when its joystick part starts, so that part is started
-// again to find one plugged in later; a pad pulled out reads as all zero, and is let go of so.
+// The compatibility SDL lists pads only when its joystick part starts, so that part is started again,
+// every two seconds while no pad is open or the open one holds nothing, to find one plugged in later.
+// A pad pulled out reads as all zero: what it held is let go of, and the next look drops it.
 void lookForPad() {
     uint32_t now = SDL_GetTicks();
     if (padLookedAt != 0 && now - padLookedAt < PadLookMs) return;
