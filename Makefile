@@ -15,12 +15,14 @@ build: setup
 
 # Only what the game needs, and only the game. It reads data/ from its working
 # folder, the repository root; SDL's compatibility library scales the picture
-# to the screen, sharp with nearest-neighbour sampling.
+# to the screen, sharp with nearest-neighbour sampling, and shows every pad it
+# knows with the button layout the game reads.
 play:
 	@tools/bootstrap play
 	cmake --preset play -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target cavern
-	SDL12COMPAT_SCALE_METHOD=$${SDL12COMPAT_SCALE_METHOD:-nearest} ./$(BUILD)/cavern
+	SDL12COMPAT_SCALE_METHOD=$${SDL12COMPAT_SCALE_METHOD:-nearest} \
+	SDL12COMPAT_USE_GAME_CONTROLLERS=$${SDL12COMPAT_USE_GAME_CONTROLLERS:-1} ./$(BUILD)/cavern
 
 test: build web
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)

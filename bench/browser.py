@@ -23,7 +23,8 @@ CHROMIUM = shutil.which("chromium")
 FLAGS = ["--headless", "--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
          "--disable-background-networking", "--disable-component-update", "--disable-sync", "--no-first-run",
          "--remote-debugging-pipe"]
-KEYS = {"Right": (39, "ArrowRight", 0), "Control": (17, "ControlLeft", 1)}  # key code, code, location
+# key code, code, location
+KEYS = {"Right": (39, "ArrowRight", 0), "Control": (17, "ControlLeft", 1), "Escape": (27, "Escape", 0)}
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):

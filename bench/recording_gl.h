@@ -30,6 +30,8 @@ void recordSwap();
 
 #define renderFrame recordingRenderFrame
 #define warmDrawing recordingWarmDrawing
+#define renderPausedFrame recordingRenderPausedFrame
+#define drawPauseSign recordingDrawPauseSign
 #define drawRoom recordingDrawRoom
 #define drawFigure recordingDrawFigure
 #define drawSprite recordingDrawSprite
@@ -37,3 +39,4 @@ void recordSwap();
 #define showKeyLegend recordingShowKeyLegend
 #define stepKeyLegend recordingStepKeyLegend
 #define drawKeyLegend recordingDrawKeyLegend
+#define drawKeyLegendAt recordingDrawKeyLegendAt

@@ -8,6 +8,7 @@ file(GLOB_RECURSE DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*)
 # The sound is the desktop's, on Emscripten's SDL_mixer emulation.
 add_library(game_web STATIC
     shell/platform/platform_web.cpp shell/platform/platform_web_gl.cpp shell/platform/event_queue.cpp
+    shell/platform/game_pad.cpp shell/platform/pad_sdl.cpp
     shell/platform/sound_sdl.cpp shell/platform/mixer_groups_web.cpp)
 target_include_directories(game_web PUBLIC ${EMSCRIPTEN_SYSROOT}/include/SDL)
 target_link_libraries(game_web PUBLIC game PRIVATE cavern_warnings)

@@ -22,13 +22,14 @@ void keepPictures(const ContentPictures& pictures) {
     world->projectileImages = pictures.projectileImages;
 }
 
-// The five pictures used whole, in this order, and the key legend if there is one.
+// The six pictures used whole, in this order, and the key legend if there is one.
 bool loadFixedTextures() {
     return loadTexture("data/healthbar.bmp", &world->healthbarTexture) &&
            loadTexture("data/itembar.bmp", &world->itembarTexture) &&
            loadTexture("data/bossbar.bmp", &world->bossbarTexture) &&
            loadTexture("data/emptybar.bmp", &world->emptybarTexture) &&
            loadTexture("data/projectiles/bullet.bmp", &world->bulletTexture) &&
+           loadTexture("data/paused.bmp", &world->pauseSignTexture) &&
            loadTextureIfPresent("data/keys.bmp", &world->keyLegendTexture);
 }
 

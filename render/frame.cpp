@@ -4,6 +4,7 @@
 
 #include "render/figure_drawing.h"
 #include "render/key_legend.h"
+#include "render/pause_sign.h"
 #include "render/room_drawing.h"
 #include "render/textured_quad.h"
 #include "shell/platform.h"
@@ -77,6 +78,12 @@ void drawFrame() {
 
 void renderFrame() {
     drawFrame();
+    platformSwapBuffers();
+}
+
+void renderPausedFrame() {
+    drawFrame();
+    drawPauseSign();
     platformSwapBuffers();
 }
 

@@ -2,5 +2,7 @@
 #pragma once
 
 void renderFrame();
+// The frame of the pass last played, again, with the pause sign over it; shown.
+void renderPausedFrame();
 // The frame drawn but not shown, and waited for: the next frame's clear erases it.
 void warmDrawing();

@@ -30,9 +30,13 @@ void stepKeyLegend() {
 }
 
 void drawKeyLegend() {
-    if (world->keyLegendTexture == 0 || world->keyLegendPassesLeft == LegendGone) return;
+    if (world->keyLegendPassesLeft != LegendGone)
+        drawKeyLegendAt(ScreenWidth - LegendMargin - LegendWidth, LegendMargin);
+}
+
+void drawKeyLegendAt(float left, float top) {
+    if (world->keyLegendTexture == 0) return;
     glLoadIdentity();
     glBindTexture(GL_TEXTURE_2D, world->keyLegendTexture);
-    float right = ScreenWidth - LegendMargin;
-    drawTexturedQuad(right - LegendWidth, LegendMargin, right, LegendMargin + LegendHeight, 0.0f, 0.0f, 1.0f, 1.0f);
+    drawTexturedQuad(left, top, left + LegendWidth, top + LegendHeight, 0.0f, 0.0f, 1.0f, 1.0f);
 }

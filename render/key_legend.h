@@ -9,3 +9,5 @@ void showKeyLegend();
 void stepKeyLegend();
 // Drawn last, over the health bar's drawing state, while it is up and data/ had its picture.
 void drawKeyLegend();
+// The picture alone, whatever the legend's time, with its top-left corner at the given point.
+void drawKeyLegendAt(float left, float top);

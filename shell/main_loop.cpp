@@ -6,6 +6,7 @@
 #include "render/frame.h"
 #include "render/key_legend.h"
 #include "shell/key_map.h"
+#include "shell/pause.h"
 #include "shell/platform.h"
 #include "shell/world.h"
 
@@ -71,5 +72,5 @@ void runMainLoop() {
     startPlay();
     // The first pass's delay is where Mesa compiles its drawing code, rather than the first frame.
     bool running = runPass(warmDrawing);
-    while (running) running = runPass();
+    while (running) running = platformPauseAsked() ? sitOutPause() : runPass();
 }

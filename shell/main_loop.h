@@ -11,5 +11,5 @@ void simulatePass();
 // One pass in the game's order. False once a quit request has arrived. warm, if given,
 // is drawing done inside the pass's delay (see platformDelay).
 bool runPass(void (*warm)() = nullptr);
-// Passes until the player quits.
+// Passes, and pauses when the platform asks, until the player quits.
 void runMainLoop();

@@ -42,6 +42,23 @@ bool platformPollEvent(InputEvent* event);
 void platformDelay(uint32_t milliseconds, void (*warm)() = nullptr);
 void platformSwapBuffers();
 
+// The pause, a state between passes for a player who has left the game or asked for a rest.
+// True once the events handed out ask for it: the window has lost the focus or been minimised,
+// or the pad's Start was pressed.
+bool platformPauseAsked();
+// Every held key and pad direction let go of, as key-up events for the next pass; the sound stops.
+void platformEnterPause();
+enum PauseState : int32_t { PauseGoesOn, PauseGoesOnHidden, PauseEnds, PauseQuits };
+// Paused: waits the given time at most, without spinning, for the player to come back (the focus, Start, or
+// any key, which the next pass then gets) or to quit (Escape, the window closed, Back held). PauseGoesOn
+// when the window needs its picture again, PauseGoesOnHidden when it does not (it is minimised). The sound
+// plays on when the pause ends.
+int32_t platformWaitPaused(uint32_t milliseconds);
+
+// After a game the player ended: true once the player asks for another, where the platform offers one
+// (the browser's page, which the game cannot leave).
+bool platformPlayAgain();
+
 // Sounds the game asks for; each is raised with the world position it comes from.
 enum SoundCue : int32_t {
     CuePlayerShot,

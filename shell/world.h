@@ -45,6 +45,7 @@ struct World {
     uint32_t bulletTexture;                               // loaded, never drawn
     uint32_t keyLegendTexture;                            // the keys and what they do; 0 when data/ has none
     int32_t keyLegendPassesLeft;                          // passes the legend stays up after this one; -1: gone
+    uint32_t pauseSignTexture;                            // "Paused", over the paused game
 };
 
 extern World* world;              // the one World of the run

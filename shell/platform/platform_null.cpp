@@ -9,6 +9,7 @@ EventQueue events;
 long swaps = 0;
 long passes = 0;
 std::vector<HeardCue> cues;
+int32_t pausedWaitsLeft = -1;  // -1: no pause asked
 
 }  // namespace
 
@@ -28,12 +29,30 @@ bool platformLoadBed(int32_t, const char*) { return true; }
 
 void platformPlayBed(int32_t) {}
 
+bool platformPlayAgain() { return false; }
+
+bool platformPauseAsked() { return pausedWaitsLeft >= 0; }
+
+void platformEnterPause() { releaseKeys(&events); }
+
+int32_t platformWaitPaused(uint32_t) {
+    if (pausedWaitsLeft-- > 0) return PauseGoesOn;
+    pausedWaitsLeft = -1;
+    for (const InputEvent& event : events.pending) {
+        if (event.type == EventQuit || (event.type == EventKeyDown && event.key == KeyEscape)) return PauseQuits;
+    }
+    return PauseEnds;
+}
+
+void nullPlatformAskPause(int32_t waits) { pausedWaitsLeft = waits; }
+
 void nullPlatformQueue(InputEvent event) { queueEvent(&events, event); }
 
 void nullPlatformReset() {
     clearEvents(&events);
     cues.clear();
     passes = 0;
+    pausedWaitsLeft = -1;
 }
 
 long nullPlatformSwapCount() { return swaps; }

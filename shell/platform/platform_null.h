@@ -12,7 +12,10 @@ struct HeardCue {
 
 // Queues an event for the next pass's drain.
 void nullPlatformQueue(InputEvent event);
-// No pending events, no key held, no cues, pass count zero.
+// Asks for a pause that goes on for the given number of waits, then ends, or quits if Escape or a quit
+// request is queued.
+void nullPlatformAskPause(int32_t waits);
+// No pending events, no key held, no cues, pass count zero, no pause.
 void nullPlatformReset();
 long nullPlatformSwapCount();
 // Every cue raised since the last reset, in order.

@@ -11,6 +11,7 @@
 #include "shell/numbers.h"
 #include "render/drawing_state.h"
 #include "shell/platform/sound_sdl.h"
+#include "shell/platform.h"
 #include "shell/play_game.h"
 
 // Neither SDL 1.2 implementation declares or calls SDL_main on Linux.
@@ -48,7 +49,9 @@ extern "C" int SDL_main(int, char*[]) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     setDrawingState();
     if (!openSound("data/sounds")) return 1;
-    int status = playGame();
+    int status;
+    do status = playGame();
+    while (status == 0 && platformPlayAgain());
     closeSound();
     return status;
 }

@@ -130,6 +130,15 @@ void closeSound() {
     opened = false;
 }
 
+void pauseSound(bool paused) {
+    if (!opened) return;
+    if (paused) {
+        Mix_Pause(-1);
+    } else {
+        Mix_Resume(-1);
+    }
+}
+
 void platformCue(int32_t cue, int32_t x, int32_t y) {
     if (opened && cue >= 0 && cue < CueCount) raised.push_back(RaisedCue{cue, x, y});
 }

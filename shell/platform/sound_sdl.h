@@ -6,3 +6,5 @@
 // False, after one line naming the file, when an effect is missing or unreadable.
 bool openSound(const char* folder);
 void closeSound();
+// Stops every effect where it is, or plays them on, while the game is paused.
+void pauseSound(bool paused);

@@ -60,6 +60,8 @@ class DebianPackage(unittest.TestCase):
             self.assertEqual(result.returncode, 1)
             link = os.path.join(home.default_state(), "data")
             self.assertEqual(os.readlink(link), os.path.join(root, "usr", "share", "cavern", "data"))
+            with open(os.path.join(root, "usr", "share", "applications", "org.example.cavern.desktop")) as f:
+                self.assertIn("\nExec=cavern\n", f.read(), "the command on every PATH, named alone")
 
 
 if __name__ == "__main__":

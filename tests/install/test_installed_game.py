@@ -38,6 +38,8 @@ class InstalledTree(unittest.TestCase):
             self.assertTrue(os.path.isfile(installed(path)), path)
         with open(installed("bin", "cavern")) as f:
             self.assertEqual(f.readline(), "#!/bin/sh\n")
+        with open(installed("share", "applications", APP_ID + ".desktop")) as f:
+            self.assertIn(f"\nExec={installed('bin', 'cavern')}\n", f.read(), "the menu finds it whatever PATH holds")
 
     def test_each_icon_is_a_square_png_of_its_size_showing_the_figure(self):
         for size in ICON_SIZES:

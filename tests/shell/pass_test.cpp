@@ -7,6 +7,7 @@
 #include "actors/enemy.h"
 #include "actors/player_tuning.h"
 #include "shell/main_loop.h"
+#include "shell/pause.h"
 #include "shell/platform/platform_null.h"
 #include "shell/play_game.h"
 #include "tests/support/content_files.h"
@@ -53,8 +54,9 @@ TEST(Pass, StepsInTheGamesOrder) {
 struct KeyCase {
     const char* name;
     const char* map;
-    const char* script;  // key events go through the null platform, passes through runPass
-    const char* expect;  // describe() of the player, then q1 once the game quits, then shots in flight
+    const char* script;   // key events go through the null platform, passes through runPass
+    const char* expect;   // describe() of the player, then q1 once the game quits, then shots in flight
+    bool paused = false;  // the second pass's turn is a pause instead, as the loop has it
 };
 
 const KeyCase keys[] = {
@@ -67,6 +69,9 @@ const KeyCase keys[] = {
     {"left control fires", "....|....|....|....|####", "1 F+ 1", "64 67 0 0 7 6 0 q0 s1"},
     {"escape pressed quits", "....|....|....|....|####", "1 E+ 1", "64 67 0 0 0 0 0 q1 s0"},
     {"escape released alone goes on", "....|....|....|....|####", "1 E- 1", "64 67 0 0 0 0 0 q0 s0"},
+    {"a pause moves nothing and lets go of the keys", "....|....|....|....|####", "R+ 1 1 1", "72 67 0 0 1 0 0 q0 s0",
+     true},
+    {"escape quits from a pause", "....|....|....|....|####", "R+ 1 E+ 1", "72 67 8 0 1 1 0 q1 s0", true},
 };
 
 class KeyScenario : public ::testing::TestWithParam<KeyCase> {};
@@ -79,10 +84,14 @@ TEST_P(KeyScenario, ReachesThePlayer) {
     w->player.init(Room25 + 64, Room25 + 67, 0);
     w->cameraX = w->cameraY = Room25;
     bool quit = false;
+    int passes = 0;
     runScript(c.script, {[](int32_t key, bool down) {
                              nullPlatformQueue({down ? EventKeyDown : EventKeyUp, key});
                          },
-                         [&quit] { quit = !runPass() || quit; }});
+                         [&] {
+                             if (c.paused && ++passes == 2) nullPlatformAskPause(1);
+                             quit = !(platformPauseAsked() ? sitOutPause() : runPass()) || quit;
+                         }});
     int shots = 0;
     for (const Projectile& p : w->projectiles) shots += p.type != ProjectileFree;
     std::ostringstream out;

@@ -114,7 +114,7 @@ void writeDataFolder(const ScratchDir& dir) {
     dir.write("data/cave/background.bmp", plainBitmap(640, 640));
     dir.write("data/cave/tiles.bmp", plainBitmap(512, 256));
     dir.write("data/projectiles/fireball.bmp", plainBitmap(64, 64));
-    for (const char* picture : {"healthbar", "itembar", "bossbar", "emptybar", "projectiles/bullet"}) {
+    for (const char* picture : {"healthbar", "itembar", "bossbar", "emptybar", "projectiles/bullet", "paused"}) {
         dir.write(std::string("data/") + picture + ".bmp", plainBitmap(8, 8));
     }
     dir.write("data/AnimationData.txt", animationFileText(2, {}));

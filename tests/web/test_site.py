@@ -112,6 +112,25 @@ class InTheBrowser(unittest.TestCase):
         self.assertEqual(self.browser.evaluate("Module.ctx.getError()"), 0)
         self.assertEqual(self.browser.problems, [])
 
+    def test_4a_a_scripted_pad_runs_and_fires_escape_pauses_and_play_again_starts_anew(self):
+        pad = "window.pad = {axes: [0.8, 0], buttons: [...Array(16)].map(() => ({pressed: false}))}"
+        self.browser.evaluate(pad + "; navigator.getGamepads = () => [null, pad]")
+        start = self.picture()[0]
+        time.sleep(20 * PASS)
+        self.browser.evaluate("pad.axes[0] = 0")
+        self.assertGreater(self.picture()[0].difference(start), 0.3, "the stick runs")
+        fired = [self.browser.evaluate(f"pad.buttons[2].pressed = {down}") or time.sleep(3 * PASS) or
+                 find(self.picture()[0], shot) for down in ("true", "false") * 3]  # one may come too late
+        self.assertTrue(any(fired), "X fires")
+        frames = [self.browser.key("Escape", down) or time.sleep(1.0) or self.browser.evaluate(FRAMES)
+                  for down in (True, False, False, True, False)]
+        self.assertLessEqual(frames[2] - frames[1], 2, "Escape pauses")
+        self.assertGreater(frames[4] - frames[3], 10, "and plays on")
+        self.browser.evaluate("pad.buttons[8].pressed = true")
+        self.assertTrue(self.browser.wait_for("!document.getElementById('again').hidden", 10), "Back held ends")
+        self.browser.evaluate("pad.buttons[8].pressed = false; document.getElementById('again').click()")
+        self.assertTrue(self.browser.wait_for(FRAMES + f" > {frames[4] + 40}", 20), "Play again plays")
+
     def test_5_without_webgl_the_page_says_so(self):
         self.browser.call("Page.addScriptToEvaluateOnNewDocument", session=True,
                           source="HTMLCanvasElement.prototype.getContext = () => null;")

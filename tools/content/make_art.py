@@ -1,5 +1,5 @@
 """Writes every picture and the content list into the folder given as the
-one argument: the skins, the cavern scenery, the projectile, the bars and the key legend."""
+one argument: the skins, the cavern scenery, the projectile, the bars, the key legend and the pause sign."""
 import os
 import sys
 
@@ -10,6 +10,7 @@ from .art.content_list import contents_text
 from .art.figure import paint_figure
 from .art.hud import BOSS, EMPTY_HEALTH, FULL_HEALTH, ITEM, bar_segment, bullet, spark
 from .art.key_legend import key_legend
+from .art.pause_sign import pause_sign
 from .art.skins import compose_skin
 from .art.tiles import make_atlas
 
@@ -40,6 +41,7 @@ def main(argv):
                           ("itembar", ITEM), ("bossbar", BOSS)):
         save(out, name + ".bmp", bar_segment(colours))
     save(out, "keys.bmp", key_legend())
+    save(out, "paused.bmp", pause_sign())
     with open(os.path.join(out, "contents.txt"), "w", newline="\n") as f:
         f.write(contents_text([name for name, _ in CAST], [SCENERY], [PROJECTILE]))
     return 0
