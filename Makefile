@@ -1,9 +1,10 @@
 # make play: set up this machine, build, and play.   make test: set up, build, and run every test.
 BUILD ?= build
 WEB_BUILD ?= build-web
+WINDOWS_BUILD ?= build-windows
 JOBS ?= $(shell nproc)
 
-.PHONY: play test check mutants setup build bench soak clean package screenshot world-map web web-serve
+.PHONY: play test check mutants setup build bench soak clean package screenshot world-map web web-serve windows
 
 setup:
 	@tools/bootstrap test
@@ -24,7 +25,7 @@ play:
 	SDL12COMPAT_SCALE_METHOD=$${SDL12COMPAT_SCALE_METHOD:-nearest} \
 	SDL12COMPAT_USE_GAME_CONTROLLERS=$${SDL12COMPAT_USE_GAME_CONTROLLERS:-1} ./$(BUILD)/cavern
 
-test: build web
+test: build web windows
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # The unit tier alone: what it needs built, then its tests (labels: unit, content, style, system,
@@ -44,7 +45,7 @@ bench: build web
 	python3 bench/run_bench.py $(BUILD) $(WEB_BUILD)/site
 
 clean:
-	rm -rf $(BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(WEB_BUILD) $(WINDOWS_BUILD)
 
 # The browser build: a static site in $(WEB_BUILD)/site/ that any static file host can serve.
 # Emscripten's optimiser needs Debian's acorn, which a Node from outside Debian does not look for.
@@ -53,6 +54,17 @@ web:
 	@tools/bootstrap web
 	emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# The Windows build: $(WINDOWS_BUILD)/cavern-VERSION-windows-x86_64.zip, cross-built with
+# MinGW-w64 on SDL and SDL_mixer built from Debian's own sources, kept in
+# $(WINDOWS_BUILD)/libraries so that only the first run builds them.
+windows:
+	@tools/bootstrap windows
+	tools/windows/build_libraries.sh $(WINDOWS_BUILD)/libraries
+	cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/MingwToolchain.cmake \
+		-DCMAKE_BUILD_TYPE=Release -DCAVERN_TOOLS=OFF -DBUILD_TESTING=OFF \
+		-DCAVERN_WINDOWS_LIBRARIES=$(abspath $(WINDOWS_BUILD))/libraries/prefix
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
 # The site at http://127.0.0.1:8000/ (PORT=... for another), for this machine only.
 web-serve: web

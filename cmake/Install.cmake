@@ -1,7 +1,7 @@
 # Installing and packaging the game the way Linux desktop games are: the game
 # and its data in their own folders, a launcher that runs it in a per-user
 # folder, a desktop entry, icons, metadata and a manual page.
-set(CAVERN_VERSION 0.1.0)
+set(CAVERN_VERSION ${PROJECT_VERSION})
 set(CAVERN_RELEASE_DATE 2026-12-07)
 set(CAVERN_APP_ID org.example.cavern)
 set(CAVERN_ICON_SIZES 16 32 48 64 128 256)

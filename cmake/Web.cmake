@@ -13,7 +13,7 @@ add_library(game_web STATIC
 target_include_directories(game_web PUBLIC ${EMSCRIPTEN_SYSROOT}/include/SDL)
 target_link_libraries(game_web PUBLIC game PRIVATE cavern_warnings)
 
-add_executable(cavern shell/platform/sdl_main.cpp)
+add_executable(cavern shell/platform/sdl_main.cpp shell/platform/posix_main.cpp)
 target_link_libraries(cavern PRIVATE game_web cavern_warnings)
 target_link_options(cavern PRIVATE
     -sLEGACY_GL_EMULATION=1 -Wl,--wrap=glTexImage2D -Wl,--wrap=glHint

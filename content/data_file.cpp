@@ -1,44 +1,24 @@
 #include "content/data_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 
 #include "content/content_error.h"
-
-namespace {
-
-const char* kindOf(mode_t mode) {
-    if (S_ISFIFO(mode)) return "a FIFO";
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "something else";
-}
-
-}  // namespace
+#include "shell/os/os.h"
 
 FILE* openDataFile(const char* path, const char* mode) {
-    // Not blocking, so that a FIFO without a writer is seen for what it is.
-    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        reportContentError(path, "cannot open (%s)", strerror(errno));
-        return nullptr;
+    FileKind kind;
+    FILE* file = osOpenRegularFile(path, mode, &kind);
+    switch (kind) {
+        case FileRegular: break;
+        case FileMissing: reportContentError(path, "cannot open (%s)", strerror(errno)); break;
+        case FileUnreadable: reportContentError(path, "cannot be read (%s)", strerror(errno)); break;
+        case FileFolder: reportContentError(path, "cannot be read (%s)", strerror(EISDIR)); break;
+        case FileFifo: reportContentError(path, "is a FIFO, not a regular file"); break;
+        case FileDevice: reportContentError(path, "is a device, not a regular file"); break;
+        case FileSocket: reportContentError(path, "is a socket, not a regular file"); break;
+        case FileOther: reportContentError(path, "is something else, not a regular file"); break;
     }
-    struct stat info;
-    FILE* file = nullptr;
-    if (fstat(fd, &info) != 0) {
-        reportContentError(path, "cannot be read (%s)", strerror(errno));
-    } else if (S_ISDIR(info.st_mode)) {
-        reportContentError(path, "cannot be read (%s)", strerror(EISDIR));
-    } else if (!S_ISREG(info.st_mode)) {
-        reportContentError(path, "is %s, not a regular file", kindOf(info.st_mode));
-    } else if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 || !(file = fdopen(fd, mode))) {
-        reportContentError(path, "cannot be read (%s)", strerror(errno));
-    }
-    if (!file) close(fd);
     return file;
 }
 

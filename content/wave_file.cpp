@@ -1,13 +1,12 @@
 #include "content/wave_file.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "content/content_error.h"
 #include "content/data_file.h"
+#include "shell/os/os.h"
 
 namespace {
 
@@ -23,15 +22,14 @@ uint32_t little32(const uint8_t* at) { return little16(at) | little16(at + 2) <<
 bool readBounded(const char* path, long largest, std::vector<uint8_t>* bytes) {
     FILE* file = openDataFile(path, "rb");
     if (!file) return false;
-    struct stat info;
+    long long length = osFileLength(file);
     bool read = false;
-    if (fstat(fileno(file), &info) != 0) {
+    if (length < 0) {
         reportContentError(path, "cannot be read (%s)", strerror(errno));
-    } else if (info.st_size > largest) {
-        reportContentError(path, "is %lld bytes, more than the %ld a sound of this kind may have",
-                           (long long)info.st_size, largest);
+    } else if (length > largest) {
+        reportContentError(path, "is %lld bytes, more than the %ld a sound of this kind may have", length, largest);
     } else {
-        bytes->resize(size_t(info.st_size));
+        bytes->resize(size_t(length));
         read = fread(bytes->data(), 1, bytes->size(), file) == bytes->size();
         if (!read) reportContentError(path, "cannot be read (%s)", ferror(file) ? strerror(errno) : "it got shorter");
     }

@@ -1,6 +1,5 @@
 #include "shell/play_game.h"
 
-#include <csignal>
 #include <cstdio>
 #include <new>
 
@@ -9,6 +8,7 @@
 #include "content/content.h"
 #include "content/content_list.h"
 #include "shell/main_loop.h"
+#include "shell/os/os.h"
 #include "shell/platform.h"
 #include "content/room_template.h"
 #include "shell/world.h"
@@ -54,13 +54,9 @@ namespace {
 // SDL turns SIGTERM and Ctrl-C into a quit event that only the main loop reads; while
 // the content loads (slowly, from a slow or huge file), they end the game at once.
 bool prepareWorldStoppably() {
-    struct sigaction byDefault = {}, savedTerm, savedInterrupt;
-    byDefault.sa_handler = SIG_DFL;
-    sigaction(SIGTERM, &byDefault, &savedTerm);
-    sigaction(SIGINT, &byDefault, &savedInterrupt);
+    osEndAtOnceOnSignals();
     bool prepared = prepareWorld();
-    sigaction(SIGTERM, &savedTerm, nullptr);
-    sigaction(SIGINT, &savedInterrupt, nullptr);
+    osRestoreSignals();
     return prepared;
 }
 

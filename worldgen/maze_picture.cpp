@@ -1,39 +1,12 @@
 #include "worldgen/maze_picture.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <atomic>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
+#include "shell/os/os.h"
 #include "shell/world.h"
 
 namespace {
-
-constexpr int EndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
-
-// The ending signal that came while the new file existed, or 0; set from any thread.
-std::atomic<int> signalWaiting{0};
-
-void keepSignal(int number) { signalWaiting = number; }
-
-// A kill between the new file's making and its rename would leave it behind. Blocking
-// the signals would not do: another thread (the sound's, the GL driver's) takes them.
-void holdEndingSignals(MazePicture* picture) {
-    struct sigaction hold = {};
-    hold.sa_handler = keepSignal;
-    hold.sa_flags = SA_RESTART;
-    sigfillset(&hold.sa_mask);
-    signalWaiting = 0;
-    for (int i = 0; i < 3; i++) sigaction(EndingSignals[i], &hold, &picture->endingBefore[i]);
-}
-
-void releaseEndingSignals(const MazePicture* picture) {
-    for (int i = 0; i < 3; i++) sigaction(EndingSignals[i], &picture->endingBefore[i], nullptr);
-    if (int number = signalWaiting.exchange(0)) raise(number);
-}
 
 void reportFailure(int error) {
     fprintf(stderr, "%s: cannot write the maze picture: %s\n", MazePicturePath, strerror(error));
@@ -42,25 +15,14 @@ void reportFailure(int error) {
 }  // namespace
 
 void startMazePicture(MazePicture* picture) {
-    holdEndingSignals(picture);
-    snprintf(picture->path, sizeof picture->path, "%s.XXXXXX", MazePicturePath);
-    // mkstemp makes a file of its own: nothing planted can stand in its place.
-    int fd = mkstemp(picture->path);
-    picture->file = fd < 0 ? nullptr : fdopen(fd, "w+");
+    // A kill between the new file's making and its rename would leave it behind.
+    osHoldEndingSignals();
+    picture->file = osCreateNewFile(MazePicturePath, picture->path, sizeof picture->path);
     if (!picture->file) {
-        int error = errno;
-        if (fd >= 0) {
-            close(fd);
-            unlink(picture->path);
-        }
-        reportFailure(error);
-        releaseEndingSignals(picture);
+        reportFailure(errno);
+        osReleaseEndingSignals();
         return;
     }
-    // As open permissions as a file fopen makes, rather than mkstemp's owner-only ones.
-    mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);
     fputs("hello?", picture->file);
 }
 
@@ -87,10 +49,10 @@ void finishMazePicture(MazePicture* picture) {
         written = false;
         error = errno;
     }
-    if (!written || rename(picture->path, MazePicturePath) != 0) {
+    if (!written || !osReplaceFile(picture->path, MazePicturePath)) {
         if (written) error = errno;
-        unlink(picture->path);
+        remove(picture->path);
         reportFailure(error ? error : EIO);
     }
-    releaseEndingSignals(picture);
+    osReleaseEndingSignals();
 }

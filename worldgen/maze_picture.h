@@ -1,6 +1,5 @@
 // The text picture of the maze, "happy.txt", for looking at by hand.
 #pragma once
-#include <csignal>
 #include <cstdio>
 
 constexpr const char* MazePicturePath = "happy.txt";
@@ -10,12 +9,11 @@ constexpr const char* MazePicturePath = "happy.txt";
 struct MazePicture {
     FILE* file;  // null when it could not be made
     char path[32];
-    struct sigaction endingBefore[3];  // how SIGTERM, SIGINT and SIGHUP were handled before
 };
 
 // Creates the new file and writes its greeting. On failure the file is null,
 // after one line on standard error: the picture is only debug output. While the
-// new file exists, SIGTERM, SIGINT and SIGHUP wait: they take effect, as they
+// new file exists, the signals that end a game from outside wait: they take effect, as they
 // were handled before, once it has been put in place or removed.
 void startMazePicture(MazePicture* picture);
 // Two lines a row of the grid: the cells with their right openings, then the downward ones.

@@ -1,20 +1,19 @@
 // The program's entry: SDL, the one video mode, the fixed drawing state, one game.
 #include <SDL.h>
-#include <fcntl.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/numbers.h"
 #include "render/drawing_state.h"
+#include "shell/numbers.h"
+#include "shell/os/os.h"
 #include "shell/platform/sound_sdl.h"
 #include "shell/platform.h"
 #include "shell/play_game.h"
 
-// Neither SDL 1.2 implementation declares or calls SDL_main on Linux.
+// Neither SDL 1.2 implementation declares or calls SDL_main on Linux; on Windows,
+// SDL's start-up library calls it, after sending its output to files.
 extern "C" int SDL_main(int argc, char* argv[]);
 
 // Without a display SDL falls back to a driver that shows nothing: a game
@@ -34,6 +33,9 @@ static bool openVideoMode() {
 }
 
 extern "C" int SDL_main(int, char*[]) {
+    // Started with a standard stream closed, the next file opened (the X connection)
+    // would take its number and receive the game's messages.
+    osFillClosedStandardStreams();
     // Audio is started by the sound side: a sound system that will not start costs the sound, not the game.
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         printf("Unable to init SDL: %s\n", SDL_GetError());
@@ -54,22 +56,4 @@ extern "C" int SDL_main(int, char*[]) {
     while (status == 0 && platformPlayAgain());
     closeSound();
     return status;
-}
-
-namespace {
-
-// Started with a standard stream closed, the next file opened (the X connection)
-// would take its number and receive the game's messages.
-void fillClosedStandardStreams() {
-    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; fd++) {
-        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) open("/dev/null", O_RDWR);
-    }
-}
-
-}  // namespace
-
-// A failed start must not look like success to whoever started the game.
-int main(int argc, char* argv[]) {
-    fillClosedStandardStreams();
-    return SDL_main(argc, argv) == 0 ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -4,9 +4,6 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -16,6 +13,7 @@
 #include "content/content_error.h"
 #include "content/wave_file.h"
 #include "shell/numbers.h"
+#include "shell/os/os.h"
 #include "shell/platform.h"
 #include "shell/sound_mix.h"
 
@@ -83,23 +81,17 @@ Mix_Chunk* loadSound(const std::string& path, int32_t longest) {
 // A machine without a sound card is a silent one: ALSA's complaints about the missing
 // card are not the player's business, so standard error is shut while audio starts.
 bool openDeviceQuietly() {
-    fflush(stderr);
-    int saved = dup(STDERR_FILENO);
-    int nowhere = open("/dev/null", O_WRONLY);
-    if (saved >= 0 && nowhere >= 0) dup2(nowhere, STDERR_FILENO);
+    osSilenceStandardError();
     bool ready =
         SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(MixRate, AUDIO_S16SYS, 2, MixChunkSamples) == 0;
-    if (saved >= 0 && nowhere >= 0) dup2(saved, STDERR_FILENO);
-    if (nowhere >= 0) close(nowhere);
-    if (saved >= 0) close(saved);
+    osRestoreStandardError();
     return ready;
 }
 
 }  // namespace
 
 bool openSound(const char* folder) {
-    struct stat info;
-    if (stat(folder, &info) != 0 || !S_ISDIR(info.st_mode)) return true;
+    if (!osIsFolder(folder)) return true;
     if (!openDeviceQuietly()) return true;
     opened = true;
     Mix_AllocateChannels(EffectChannels);

@@ -155,3 +155,34 @@ class Game:
                 return picture
             time.sleep(0.02)
         return None
+
+
+def armour(p):
+    return p[2] > p[0] + 60 and p[2] > p[1] + 30 and p[2] > 120
+
+
+def shot(p):
+    return p[0] > 200 and 80 < p[1] < 210 and p[2] < 90
+
+
+def find(picture, test, step=2):
+    """Count and middle of the pixels that pass a colour test."""
+    points = [(x, y) for y in range(0, picture.height, step) for x in range(0, picture.width, step)
+              if test(picture.pixel(x, y))]
+    if not points:
+        return None
+    xs, ys = [p[0] for p in points], [p[1] for p in points]
+    return {"count": len(points), "x": sum(xs) / len(xs), "y": sum(ys) / len(ys)}
+
+
+def native_pictures(first, last):
+    """The native renderer's pictures of passes first to last from the start."""
+    tool = os.environ["CAVERN_NATIVE_PICTURE"]
+    raw = subprocess.run([tool, str(first), str(last)], cwd=REPO, capture_output=True, check=True).stdout
+    size = 640 * 480 * 3
+    return [Picture(raw[i:i + size], 640, 480) for i in range(0, len(raw), size)]
+
+
+def differing_pixels(a, b):
+    return sum(1 for p, q in zip(a.region(0, 0, 640, 480), b.region(0, 0, 640, 480))
+               if max(abs(u - v) for u, v in zip(p, q)) > 24)

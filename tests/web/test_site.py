@@ -13,42 +13,12 @@ import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))), "bench"))
 from browser import CHROMIUM, Browser, Site  # noqa: E402
-from harness import REPO, Picture  # noqa: E402
+from harness import armour, differing_pixels, find, native_pictures, shot  # noqa: E402
 
 SITE = os.environ.get("CAVERN_WEB_SITE", "")
-NATIVE = os.environ.get("CAVERN_NATIVE_PICTURE", "")
 PASS = 0.05
 CANVAS = "(r => ({x: r.x, y: r.y, width: r.width, height: r.height}))(Module.canvas.getBoundingClientRect())"
 FRAMES = "typeof Module == 'object' && Module.frames"
-
-
-def armour(p):
-    return p[2] > p[0] + 60 and p[2] > p[1] + 30 and p[2] > 120
-
-
-def shot(p):
-    return p[0] > 200 and 80 < p[1] < 210 and p[2] < 90
-
-
-def find(picture, test, step=2):
-    """Count and middle of the pixels that pass a colour test."""
-    points = [(x, y) for y in range(0, picture.height, step) for x in range(0, picture.width, step)
-              if test(picture.pixel(x, y))]
-    if not points:
-        return None
-    xs, ys = [p[0] for p in points], [p[1] for p in points]
-    return {"count": len(points), "x": sum(xs) / len(xs), "y": sum(ys) / len(ys)}
-
-
-def native_pictures(first, last):
-    raw = subprocess.run([NATIVE, str(first), str(last)], cwd=REPO, capture_output=True, check=True).stdout
-    size = 640 * 480 * 3
-    return [Picture(raw[i:i + size], 640, 480) for i in range(0, len(raw), size)]
-
-
-def differing_pixels(a, b):
-    return sum(1 for p, q in zip(a.region(0, 0, 640, 480), b.region(0, 0, 640, 480))
-               if max(abs(u - v) for u, v in zip(p, q)) > 24)
 
 
 class InTheBrowser(unittest.TestCase):
