@@ -11,6 +11,8 @@ add_library(game_windows STATIC
     shell/platform/pad_sdl.cpp shell/platform/sound_sdl.cpp)
 target_include_directories(game_windows PUBLIC ${CAVERN_WINDOWS_LIBRARIES}/include/SDL)
 target_link_libraries(game_windows PUBLIC game PRIVATE cavern_warnings)
+# Classic SDL reads pads through Windows' own joystick driver, with its button numbers.
+target_compile_definitions(game_windows PRIVATE PAD_LAYOUT=WindowsPad)
 
 # WIN32: a program of the desktop, without a console window. SDL's start-up library,
 # linked before SDL, holds WinMain and sends standard output and error to files.

@@ -7,6 +7,7 @@ namespace {
 constexpr int32_t StickOn = 16384;
 constexpr int32_t StickOff = 10923;
 constexpr int32_t StickKeys[2 * StickAxes] = {KeyLeft, KeyRight, KeyUp, KeyDown};
+constexpr int32_t HatKeys[4] = {KeyUp, KeyRight, KeyDown, KeyLeft};
 
 // clang-format off
 constexpr PadButtonKey DesktopPadKeys[] = {
@@ -17,6 +18,9 @@ constexpr PadButtonKey BrowserPadKeys[] = {
     {12, KeyUp}, {13, KeyDown}, {14, KeyLeft}, {15, KeyRight},
     {0, KeySpace}, {2, KeyLeftControl}, {1, KeyLeftControl},
 };
+constexpr PadButtonKey WindowsPadKeys[] = {
+    {0, KeySpace}, {2, KeyLeftControl}, {1, KeyLeftControl},
+};
 // clang-format on
 
 bool stickPast(uint8_t on, int32_t travel) { return travel > (on ? StickOff : StickOn); }
@@ -25,6 +29,7 @@ bool stickPast(uint8_t on, int32_t travel) { return travel > (on ? StickOff : St
 
 const PadLayout DesktopPad = {DesktopPadKeys, sizeof DesktopPadKeys / sizeof DesktopPadKeys[0], 6, 4};
 const PadLayout BrowserPad = {BrowserPadKeys, sizeof BrowserPadKeys / sizeof BrowserPadKeys[0], 9, 8};
+const PadLayout WindowsPad = {WindowsPadKeys, sizeof WindowsPadKeys / sizeof WindowsPadKeys[0], 7, 6};
 
 int32_t readPad(PadState* pad, const PadLayout& layout, const PadReading& reading, uint32_t now, EventQueue* queue) {
     bool holds[KeyStateSize] = {};
@@ -36,6 +41,7 @@ int32_t readPad(PadState* pad, const PadLayout& layout, const PadReading& readin
         holds[StickKeys[2 * axis]] |= on[0];
         holds[StickKeys[2 * axis + 1]] |= on[1];
     }
+    for (int32_t bit = 0; bit < 4; bit++) holds[HatKeys[bit]] |= (reading.hat >> bit) & 1;
     for (int32_t row = 0; row < layout.keyCount; row++)
         holds[layout.keys[row].key] |= reading.buttons[layout.keys[row].button] != 0;
     for (int32_t key : StickKeys) queueKeyChange(queue, key, SourcePad, holds[key]);

@@ -1,4 +1,4 @@
-// A game pad read as keys: its d-pad and left stick are the arrows, its face buttons Space and
+// A game pad read as keys: its d-pad (as buttons or as a hat) and left stick are the arrows, its face buttons Space and
 // Left Control, through the same queue as the keyboard. Each platform has its own button numbers.
 #pragma once
 #include <cstdint>
@@ -21,14 +21,17 @@ struct PadLayout {
     int32_t back;   // held, quits
 };
 
-// The layout SDL12COMPAT_USE_GAME_CONTROLLERS=1 gives every known pad, and the browser's standard one.
+// The layout SDL12COMPAT_USE_GAME_CONTROLLERS=1 gives every known pad, the browser's standard one,
+// and the one Windows' own joystick driver gives an Xbox-style pad (its d-pad a hat).
 extern const PadLayout DesktopPad;
 extern const PadLayout BrowserPad;
+extern const PadLayout WindowsPad;
 
 // One look at the pad; all zero when there is none.
 struct PadReading {
     uint8_t buttons[PadButtons];
     int16_t axes[StickAxes];
+    uint8_t hat;  // the first hat's directions, as SDL gives them: 1 up, 2 right, 4 down, 8 left
 };
 
 struct PadState {

@@ -44,7 +44,7 @@ void lookForPad() {
 }
 
 void readPadNow() {
-    int32_t ask = lookAtPad(pad, DesktopPad, SDL_GetTicks(), &padState, &events);
+    int32_t ask = lookAtPad(pad, PAD_LAYOUT, SDL_GetTicks(), &padState, &events);
     if (ask == PadAsksQuit) quitAsked = true;
     if (ask == PadAsksStart) {
         resumeAsked = paused;

@@ -109,8 +109,11 @@ TEST(TokenReader, RefusesFilesThatAreNotRegular) {
     std::string fifo = dir.path() + "/fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
     std::string marked = dir.write("marked.txt", std::string("\xEF\xBB\xBF") + "1 2");
-    const std::pair<std::string, const char*> refused[] = {
-        {fifo, "not a regular file"}, {"/dev/zero", "not a regular file"}, {marked, "byte-order mark"}};
+    const std::pair<std::string, const char*> refused[] = {{fifo, "is a FIFO, not a regular file"},
+                                                           {"/dev/zero", "is a device, not a regular file"},
+                                                           {dir.path(), "cannot be read (Is a directory)"},
+                                                           {dir.path() + "/none", "cannot open (No such file"},
+                                                           {marked, "byte-order mark"}};
     for (const auto& [path, reason] : refused) {
         TokenStream in;
         CaptureStderr();

@@ -22,6 +22,7 @@ int SDL_JoystickEventState(int wanted) { return wanted; }
 uint8_t SDL_JoystickGetButton(void* joystick, int button) {
     return joystick == &pad && state[0] && button >= 0 && button < Buttons ? (uint8_t)state[1 + button] : 0;
 }
+uint8_t SDL_JoystickGetHat(void* joystick, int hat) { return (void)joystick, (void)hat, 0; }
 int16_t SDL_JoystickGetAxis(void* joystick, int axis) {
     return joystick == &pad && state[0] && axis >= 0 && axis < 2 ? (int16_t)state[1 + Buttons + axis] : 0;
 }

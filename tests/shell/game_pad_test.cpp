@@ -11,7 +11,8 @@ namespace {
 struct PadCase {
     const char* name;
     const PadLayout* layout;
-    const char* script;  // steps, each then a look: bN / -bN button N down / up, xP / yP the stick at P %, tM M ms on
+    const char* script;  // steps, each then a look: bN / -bN button N down / up, xP / yP the stick at P %,
+                         // hB the hat's bits B, tM M ms on
     const char* expect;  // key symbols that go down (+) and up (-), S for Start, Q for quit
 };
 
@@ -28,6 +29,9 @@ const PadCase padCases[] = {
     {"browser Start", &BrowserPad, "b9", "S"},
     {"the browser's 6 and 4 are neither Start nor Back", &BrowserPad, "b6 b4 t1000", ""},
     {"browser Back", &BrowserPad, "b8 t1000", "Q"},
+    {"the hat: up, right, down, left, and up-left as two", &DesktopPad, "h1 h2 h4 h8 h9 h0", "273+ 275+ 273- 275- 274+ 276+ 274- 273+ 276- 273-"},
+    {"Windows: A, B, X, Start, and Back held", &WindowsPad, "b0 -b0 b1 b2 -b1 -b2 b7 -b7 b6 t1000", "32+ 32- 306+ 306- S Q"},
+    {"Windows' 11 to 14 and 4 are no d-pad or Back", &WindowsPad, "b11 b12 b13 b14 b4 t1000", ""},
 };
 // clang-format on
 
@@ -46,6 +50,7 @@ TEST_P(PadScenario, GivesKeys) {
         if (step[0] == 'b' || step[0] == '-') reading.buttons[value] = step[0] == 'b';
         if (step[0] == 'x' || step[0] == 'y') reading.axes[step[0] - 'x'] = int16_t(value * 32767 / 100);
         if (step[0] == 't') now += value;
+        if (step[0] == 'h') reading.hat = uint8_t(value);
         int32_t ask = readPad(&pad, *c.layout, reading, now, &queue);
         if (ask != PadAsksNothing) out << (ask == PadAsksStart ? "S " : "Q ");
         for (InputEvent event; takeEvent(&queue, &event);)
