@@ -6,18 +6,22 @@
 #include "content/content_error.h"
 #include "shell/os/os.h"
 
+namespace {
+
+// Named by the kinds FileFifo onwards.
+const char* const OtherKinds[] = {"a FIFO", "a device", "a socket", "something else"};
+
+}  // namespace
+
 FILE* openDataFile(const char* path, const char* mode) {
     FileKind kind;
     FILE* file = osOpenRegularFile(path, mode, &kind);
-    switch (kind) {
-        case FileRegular: break;
-        case FileMissing: reportContentError(path, "cannot open (%s)", strerror(errno)); break;
-        case FileUnreadable: reportContentError(path, "cannot be read (%s)", strerror(errno)); break;
-        case FileFolder: reportContentError(path, "cannot be read (%s)", strerror(EISDIR)); break;
-        case FileFifo: reportContentError(path, "is a FIFO, not a regular file"); break;
-        case FileDevice: reportContentError(path, "is a device, not a regular file"); break;
-        case FileSocket: reportContentError(path, "is a socket, not a regular file"); break;
-        case FileOther: reportContentError(path, "is something else, not a regular file"); break;
+    if (kind == FileMissing) {
+        reportContentError(path, "cannot open (%s)", strerror(errno));
+    } else if (kind == FileUnreadable || kind == FileFolder) {
+        reportContentError(path, "cannot be read (%s)", strerror(kind == FileFolder ? EISDIR : errno));
+    } else if (kind != FileRegular) {
+        reportContentError(path, "is %s, not a regular file", OtherKinds[kind - FileFifo]);
     }
     return file;
 }

@@ -35,6 +35,11 @@ void osRestoreSignals();
 void osSilenceStandardError();
 void osRestoreStandardError();
 
+// Where the system starts a program from a folder other than its own (a shortcut, a command
+// line), the working folder becomes the program's, so data/ and happy.txt are beside it. On
+// Linux the folder is the launcher's to choose.
+void osEnterGameFolder();
+
 // A standard stream the game was started without is opened on the null device, so
 // that the next file opened never takes its place.
 void osFillClosedStandardStreams();

@@ -131,6 +131,8 @@ void osRestoreStandardError() {
     savedStandardError = -1;
 }
 
+void osEnterGameFolder() {}
+
 void osFillClosedStandardStreams() {
     for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; fd++) {
         if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) open("/dev/null", O_RDWR);

@@ -30,10 +30,10 @@ void keepSignal(int number) {
 
 FileKind kindOf(HANDLE handle) {
     switch (GetFileType(handle)) {
-        case FILE_TYPE_DISK: return FileRegular;
-        case FILE_TYPE_CHAR: return FileDevice;
-        case FILE_TYPE_PIPE: return FileFifo;
-        default: return FileOther;
+    case FILE_TYPE_DISK: return FileRegular;
+    case FILE_TYPE_CHAR: return FileDevice;
+    case FILE_TYPE_PIPE: return FileFifo;
+    default: return FileOther;
     }
 }
 
@@ -132,6 +132,16 @@ void osRestoreStandardError() {
     _dup2(savedStandardError, _fileno(stderr));
     _close(savedStandardError);
     savedStandardError = -1;
+}
+
+void osEnterGameFolder() {
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length == MAX_PATH) return;
+    wchar_t* name = wcsrchr(path, L'\\');
+    if (!name) return;
+    *name = L'\0';
+    SetCurrentDirectoryW(path);
 }
 
 // A program without a console starts with no standard streams at all; SDL's start-up

@@ -36,6 +36,7 @@ extern "C" int SDL_main(int, char*[]) {
     // Started with a standard stream closed, the next file opened (the X connection)
     // would take its number and receive the game's messages.
     osFillClosedStandardStreams();
+    osEnterGameFolder();
     // Audio is started by the sound side: a sound system that will not start costs the sound, not the game.
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         printf("Unable to init SDL: %s\n", SDL_GetError());

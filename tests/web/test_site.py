@@ -6,7 +6,6 @@ Exits with 77 (skipped) when Chromium, ImageMagick or the built site is missing.
 """
 import os
 import shutil
-import subprocess
 import sys
 import time
 import unittest

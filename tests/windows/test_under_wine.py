@@ -62,7 +62,9 @@ class WineGame(Game):
         self.stdout = self.stderr = open(self.folder + ".wine.log", "wb")
         env = self.xvfb.env()
         env.update(WINE, WINEPREFIX=Wine.prefix, **self.extra_env)
-        self.process = subprocess.Popen(["wine", "Cavern.exe"], cwd=self.folder, env=env, stdout=self.stdout,
+        # Started from another folder, as a shortcut or a command line may: the game finds its own.
+        self.process = subprocess.Popen(["wine", os.path.join(self.folder, "Cavern.exe")], cwd=Wine.prefix,
+                                        env=env, stdout=self.stdout,
                                         stderr=subprocess.STDOUT, start_new_session=True)
         return self
 
@@ -91,8 +93,10 @@ def nearest_native_picture(picture, last):
     """The fewest pixels unlike one of the native passes 1 to last, judged roughly then exactly."""
     natives = native_pictures(1, last)
     grid = [(x, y) for y in range(0, 480, 4) for x in range(0, 640, 4)]
-    rough = sorted(natives, key=lambda n: sum(1 for x, y in grid
-                                              if max(abs(u - v) for u, v in zip(picture.pixel(x, y), n.pixel(x, y))) > 24))
+
+    def roughly(native):
+        return sum(1 for x, y in grid if max(abs(u - v) for u, v in zip(picture.pixel(x, y), native.pixel(x, y))) > 24)
+    rough = sorted(natives, key=roughly)
     return min(differing_pixels(picture, n) for n in rough[:3])
 
 
@@ -123,8 +127,9 @@ class Wine(unittest.TestCase):
                 for f in files}
         self.assertEqual(names, {"Cavern.exe", "README.txt"} | data)
         with tempfile.TemporaryDirectory() as folder:
-            zipfile.ZipFile(ZIP).extract(os.path.basename(ZIP)[:-4] + "/Cavern.exe", folder)
-            dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", os.path.join(folder, os.path.basename(ZIP)[:-4], "Cavern.exe")],
+            program = os.path.basename(ZIP)[:-4] + "/Cavern.exe"
+            zipfile.ZipFile(ZIP).extract(program, folder)
+            dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", os.path.join(folder, program)],
                                   capture_output=True, text=True, check=True).stdout
         imports = {line.split(":")[1].strip().lower() for line in dump.splitlines() if "DLL Name:" in line}
         system = {name.lower() for name in os.listdir(os.path.join(Wine.prefix, "drive_c", "windows", "system32"))}
