@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
+#include <cwchar>
 
 #include "shell/os/os.h"
 
@@ -39,9 +39,10 @@ FileKind kindOf(HANDLE handle) {
 
 }  // namespace
 
-FILE* osOpenRegularFile(const char* path, const char* mode, FileKind* kind) {
-    bool binary = strchr(mode, 'b') != nullptr;
-    int fd = _open(path, _O_RDONLY | _O_NOINHERIT | (binary ? _O_BINARY : _O_TEXT));
+// Binary whatever the mode, as on Linux: the readers take a carriage return for a space, and
+// text mode would end a file at its first Ctrl-Z.
+FILE* osOpenRegularFile(const char* path, const char*, FileKind* kind) {
+    int fd = _open(path, _O_RDONLY | _O_NOINHERIT | _O_BINARY);
     if (fd < 0) {
         // The C library cannot open a folder and says only "permission denied".
         if (errno == EACCES && osIsFolder(path)) {
@@ -55,7 +56,7 @@ FILE* osOpenRegularFile(const char* path, const char* mode, FileKind* kind) {
     FILE* file = nullptr;
     if ((*kind = kindOf(HANDLE(_get_osfhandle(fd)))) != FileRegular) {
         errno = 0;
-    } else if (!(file = _fdopen(fd, mode))) {
+    } else if (!(file = _fdopen(fd, "rb"))) {
         *kind = FileUnreadable;
     }
     if (!file) {
