@@ -7,9 +7,9 @@
 // What a name opened for reading turned out to be.
 enum FileKind { FileRegular, FileMissing, FileUnreadable, FileFolder, FileFifo, FileDevice, FileSocket, FileOther };
 
-// Opens path for reading in mode ("r" or "rb") without ever waiting on a FIFO. The file
-// when path names a regular file; otherwise null and the kind it was, with errno set for
-// FileMissing (cannot be opened) and FileUnreadable.
+// Opens path for reading in mode ("r" or "rb"; Windows reads both byte for byte, as Linux
+// does) without ever waiting on a FIFO. The file when path names a regular file; otherwise
+// null and the kind it was, with errno set for FileMissing (cannot be opened) and FileUnreadable.
 FILE* osOpenRegularFile(const char* path, const char* mode, FileKind* kind);
 // Whether path names a folder (or a link to one).
 bool osIsFolder(const char* path);
@@ -27,7 +27,7 @@ bool osReplaceFile(const char* from, const char* to);
 // noted while held; on release their former handling returns and a noted one is raised.
 void osHoldEndingSignals();
 void osReleaseEndingSignals();
-// Between these two, the ending signals end the process at once, whatever handled them.
+// Between these two, termination and interrupt end the process at once, whatever handled them.
 void osEndAtOnceOnSignals();
 void osRestoreSignals();
 
