@@ -155,15 +155,15 @@ class Wine(unittest.TestCase):
             time.sleep(1.0)
             x.keys("keyup", "Right")
             ran = x.screenshot()
-            self.assertGreater(ran.difference(start), 0.3, "the view follows the player")
+            self.assertGreater(ran.difference(start), 0.3, f"the view follows the player, from {stand}")
             x.keys("key", "space")
             heights = [find(x.screenshot(), armour)["y"] for _ in range(8)]
-            self.assertLess(min(heights), stand["y"] - 20, "the player jumps")
+            self.assertLess(min(heights), stand["y"] - 20, f"the player jumps: {heights} from {stand}")
             time.sleep(1.5)
             fired = [x.keys("key", "Control_L") or time.sleep(0.15) or find(x.screenshot(), shot) for _ in range(3)]
             self.assertTrue(any(fired), "no shot on the screen")
             x.keys("key", "Escape")
-            self.assertEqual(game.wait(), 0)
+            self.assertEqual(game.wait(), 0, game.said())
             self.assertEqual(sorted(os.listdir(game.folder)), ["Cavern.exe", "README.txt", "data", "happy.txt"],
                              "an empty stdout.txt or stderr.txt is left")
             with open(game.file("happy.txt"), "rb") as f:
