@@ -13,8 +13,8 @@ struct MazePicture {
 
 // Creates the new file and writes its greeting. On failure the file is null,
 // after one line on standard error: the picture is only debug output. While the
-// new file exists, the signals that end a game from outside wait: they take effect, as they
-// were handled before, once it has been put in place or removed.
+// new file exists, the signals that end a game from outside wait: they take effect,
+// as they were handled before, once it has been put in place or removed.
 void startMazePicture(MazePicture* picture);
 // Two lines a row of the grid: the cells with their right openings, then the downward ones.
 void writeMazePicture(FILE* file);

@@ -1,5 +1,6 @@
-// A game pad read as keys: its d-pad (as buttons or as a hat) and left stick are the arrows, its face buttons Space and
-// Left Control, through the same queue as the keyboard. Each platform has its own button numbers.
+// A game pad read as keys: its d-pad (buttons or a hat) and left stick are the arrows, its face
+// buttons Space and Left Control, through the same queue as the keyboard. Each platform has its
+// own button numbers.
 #pragma once
 #include <cstdint>
 
