@@ -36,8 +36,10 @@ class Xvfb:
 
     def __enter__(self):
         read_end, write_end = os.pipe()
+        # Left to itself, Xvfb resets whenever its last client leaves, as the screenshot tool does, and
+        # a game connecting during the reset is refused; a desktop's server never empties so.
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.size, "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", self.size, "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
